@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/unpatch.h"
+
+namespace quernel::cli {
+
+// How the bytes of the input reach the conversion.
+enum class InputReading {
+    // A text file: lines end with LF or CR LF, and the output's lines end like the input's first.
+    TextFile,
+    // The bytes exactly as read; the output exactly as converted.
+    Raw,
+};
+
+// Converts the whole input. Throws UnpatchFailure, like Unpatch.
+std::string ConvertInput(UnpatchMode mode, std::string_view input, InputReading reading);
+
+}  // namespace quernel::cli
