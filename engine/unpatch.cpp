@@ -1,9 +1,26 @@
 #include "engine/unpatch.h"
 
+#include "engine/code_lines.h"
+#include "engine/output_text.h"
+#include "engine/plain_text.h"
+#include "engine/tarrow_format.h"
+
 namespace quernel {
 
-std::string Unpatch(UnpatchMode, std::string_view) {
-    throw UnpatchFailure(FailureKind::OutOfRange, 0, "the conversion is not built yet");
+std::string Unpatch(UnpatchMode mode, std::string_view text) {
+    OutputText output;
+    // Most lists come out about as long as they went in; expansions grow the text as needed.
+    output.Reserve(text.size());
+    const CodeLines lines = SplitCodeLines(text);
+    switch (mode) {
+        case UnpatchMode::TarrowFormat:
+            ConvertTarrowFormat(lines, output);
+            break;
+        case UnpatchMode::PlainText:
+            ConvertPlainText(lines, output);
+            break;
+    }
+    return std::move(output).Take();
 }
 
 }  // namespace quernel

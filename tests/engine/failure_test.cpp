@@ -6,7 +6,8 @@ namespace quernel {
 namespace {
 
 TEST(UnpatchFailure, MessageNamesLineKindAndExplanation) {
-    const UnpatchFailure failure(FailureKind::NoNextLine, 7, "the repeater code has no line after it");
+    const UnpatchFailure failure(FailureKind::NoNextLine, 7,
+                                 "the repeater code has no line after it");
     EXPECT_EQ(failure.kind(), FailureKind::NoNextLine);
     EXPECT_EQ(failure.line(), 7);
     EXPECT_STREQ(failure.what(), "line 7: NoNextLine: the repeater code has no line after it");
