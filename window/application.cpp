@@ -19,16 +19,6 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     }
 }
 
-bool Application::HasDisplay() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') {
-            return true;
-        }
-    }
-    return false;
-}
-
 void Application::ReportAndEnd(std::string_view what) {
     static bool reporting = false;
     const QString message = QString("Quernel met an error it cannot recover from and has to close:\n\n%1")

@@ -14,10 +14,6 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Whether a window can be shown at all: a display to connect to, or a platform chosen
-    // through QT_QPA_PLATFORM. Asked before an Application is made, since Qt aborts without one.
-    static bool HasDisplay();
-
 private:
     [[noreturn]] static void ReportAndEnd(std::string_view what);
 };
