@@ -48,14 +48,14 @@ std::string ReadAll(int fd, std::string_view name) {
 }
 
 class FileDescriptor {
-  public:
+public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     ~FileDescriptor() { close(fd_); }
     int get() const { return fd_; }
 
-  private:
+private:
     int fd_;
 };
 

@@ -9,7 +9,7 @@ namespace quernel::cli {
 
 // A file or stream that cannot be read or written; what() is a one-line reason for the user.
 class StreamError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

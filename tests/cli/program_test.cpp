@@ -162,7 +162,7 @@ const std::vector<ProgramCase> kCases = {
 };
 
 class ProgramTest : public ::testing::TestWithParam<ProgramCase> {
-  protected:
+protected:
     void SetUp() override {
         directory_ =
             std::filesystem::path(::testing::TempDir()) / ("quernel-unpatch-" + GetParam().name);
