@@ -34,10 +34,10 @@ void ExpandRepeater(const RepeaterFields& repeater, const TargetFields& target, 
         if (index > kLargestRepetitionIndex) {
             throw UnpatchFailure(FailureKind::OutOfRange, 0, "the repetition index passes 32767");
         }
-        write(index, PadAddress(FormatHex(address).view(), width).view(), shownValue);
+        write(index, PadAddress(FormatHex(address), width).view(), shownValue);
         address = WrappingAdd(address, repeater.AddressStep);
         value = WrappingAdd(value, repeater.ValueStep);
-        valueText = PadValue(FormatHex(value).view());
+        valueText = PadValue(FormatHex(value));
         shownValue = valueText.view();
     } while (index < repeater.Count);
 }

@@ -1,5 +1,6 @@
 #include "engine/hex_fields.h"
 
+#include <bit>
 #include <string>
 #include <utility>
 
@@ -90,37 +91,41 @@ std::int16_t NarrowValueStep(std::int32_t step, std::string_view field, const Fi
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(step));
 }
 
+// The two upper-case hexadecimal digits of every byte, for writing four bytes in four steps.
+constexpr std::array<std::array<char, 2>, 256> kByteDigits = [] {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    std::array<std::array<char, 2>, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte) {
+        table[byte] = {kDigits[byte >> 4], kDigits[byte & 0xF]};
+    }
+    return table;
+}();
+
 ShortText FormatHex(std::int32_t number) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    char digits[ShortText::kCapacity];
-    std::size_t start = ShortText::kCapacity;
     auto bits = static_cast<std::uint32_t>(number);
-    do {
-        digits[--start] = kDigits[bits & 0xF];
-        bits >>= 4;
-    } while (bits != 0);
-    return ShortText({digits + start, ShortText::kCapacity - start});
+    const int significant = bits == 0 ? 1 : (35 - std::countl_zero(bits)) / 4;
+    std::array<char, ShortText::kCapacity> digits;
+    for (std::size_t pair = 4; pair-- > 0;) {
+        const auto& byteDigits = kByteDigits[bits & 0xFF];
+        digits[2 * pair] = byteDigits[0];
+        digits[2 * pair + 1] = byteDigits[1];
+        bits >>= 8;
+    }
+    return ShortText(digits, static_cast<std::size_t>(significant));
 }
 
-ShortText PadAddress(std::string_view text, int width) {
-    const auto zeros =
-        static_cast<std::ptrdiff_t>(width) - static_cast<std::ptrdiff_t>(text.size());
-    if (zeros < 0) {
+ShortText PadAddress(const ShortText& text, int width) {
+    if (text.size() > static_cast<std::size_t>(width)) {
         throw UnpatchFailure(FailureKind::BadPosition, 0,
-                             "the address " + std::string(text) + " is longer than " +
+                             "the address " + std::string(text.view()) + " is longer than " +
                                  std::to_string(width) + " digits");
     }
-    char padded[ShortText::kCapacity] = {'0', '0', '0', '0', '0', '0', '0', '0'};
-    text.copy(padded + zeros, text.size());
-    return ShortText({padded, static_cast<std::size_t>(width)});
+    return text.Widened(static_cast<std::size_t>(width));
 }
 
-ShortText PadValue(std::string_view text) {
+ShortText PadValue(const ShortText& text) {
     constexpr std::size_t kValueDigits = 4;
-    if (text.empty() || text.size() >= kValueDigits) {
-        return ShortText(text);
-    }
-    return PadAddress(text, kValueDigits);
+    return text.size() == 0 ? text : text.Widened(kValueDigits);
 }
 
 }  // namespace quernel

@@ -28,11 +28,11 @@ std::int16_t NarrowValueStep(std::int32_t step, std::string_view field, const Fi
 // Upper-case hexadecimal without leading zeros; a negative number as its eight 32-bit digits.
 ShortText FormatHex(std::int32_t number);
 
-// Zeros in front of text up to width (at most 8) characters. Throws BadPosition when text is
+// Zeros in front of text up to width (at most 8) digits. Throws BadPosition when text is
 // longer than width.
-ShortText PadAddress(std::string_view text, int width);
+ShortText PadAddress(const ShortText& text, int width);
 
 // Zeros in front of a text of one to three digits, up to four; longer texts unchanged.
-ShortText PadValue(std::string_view text);
+ShortText PadValue(const ShortText& text);
 
 }  // namespace quernel

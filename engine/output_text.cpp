@@ -3,21 +3,31 @@
 #include "engine/unpatch_failure.h"
 
 namespace quernel {
+namespace {
 
-void OutputText::AppendLine(std::initializer_list<std::string_view> pieces) {
-    std::size_t length = 2;
-    for (const std::string_view piece : pieces) {
-        length += piece.size();
+int CountLineBreaks(std::string_view text) {
+    int count = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2)) {
+        ++count;
     }
-    if (length > kMaxOutputBytes - text_.size()) {
-        throw UnpatchFailure(
-            FailureKind::OutOfRange, 0,
-            "the output would grow past 64 MiB; convert the list in smaller parts");
+    return count;
+}
+
+}  // namespace
+
+void OutputText::ThrowTooLarge(int line) {
+    throw UnpatchFailure(FailureKind::OutOfRange, line,
+                         "the output would grow past 64 MiB; convert the list in smaller parts");
+}
+
+void OutputText::AppendLines(std::string_view lines, int firstLine) {
+    const std::size_t room = kMaxOutputBytes - text_.size();
+    if (lines.size() + 2 > room) {
+        // The lines whose CR LF still fits are in; the next one passes the limit.
+        ThrowTooLarge(firstLine + CountLineBreaks(lines.substr(0, room)));
     }
-    for (const std::string_view piece : pieces) {
-        text_.append(piece);
-    }
-    text_.append("\r\n", 2);
+    AppendLine(lines);
 }
 
 }  // namespace quernel

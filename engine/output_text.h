@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -15,17 +14,32 @@ inline constexpr std::size_t kMaxOutputBytes = std::size_t{64} * 1024 * 1024;
 // The text a run builds, one whole line at a time, each ending with CR LF.
 class OutputText {
 public:
-    void Reserve(std::size_t bytes) {
-        text_.reserve(bytes < kMaxOutputBytes ? bytes : kMaxOutputBytes);
+    // Reserves the largest output a run may build. Only the pages that lines are written to are
+    // ever mapped, so this costs no memory, and a large output never moves while it grows.
+    OutputText() { text_.reserve(kMaxOutputBytes); }
+
+    // Appends the pieces (anything a string_view can be made of) and CR LF as one line. Throws
+    // OutOfRange when the output would grow past kMaxOutputBytes.
+    template <typename... Pieces>
+    void AppendLine(const Pieces&... pieces) {
+        const std::size_t length = (std::string_view(pieces).size() + ... + 2);
+        if (length > kMaxOutputBytes - text_.size()) {
+            ThrowTooLarge(0);
+        }
+        (text_.append(std::string_view(pieces)), ...);
+        text_.append("\r\n", 2);
     }
 
-    // Appends the pieces and CR LF as one line. Throws OutOfRange when the output would grow past
-    // kMaxOutputBytes.
-    void AppendLine(std::initializer_list<std::string_view> pieces);
+    // Appends lines that stand joined by CR LF, as they do in the input, and a closing CR LF: a
+    // run of copied lines in one step. When they would pass kMaxOutputBytes, the failure names
+    // the line that passes it, counting from firstLine.
+    void AppendLines(std::string_view lines, int firstLine);
 
     std::string Take() && { return std::move(text_); }
 
 private:
+    [[noreturn]] static void ThrowTooLarge(int line);
+
     std::string text_;
 };
 

@@ -39,26 +39,57 @@ void ExpandPlainTextRepeater(std::string_view code, CodeLines::Iterator target,
 
     ExpandRepeater(repeater, fields, kAddressWidth,
                    [&](int, std::string_view address, std::string_view value) {
-                       output.AppendLine({typePrefix, address, " ", value});
+                       output.AppendLine(typePrefix, address, " ", value);
                    });
 }
+
+// Consecutive copied lines stand in the input exactly as they go out, CR LF between them, so a
+// run of them is appended in one piece.
+class CopiedLines {
+public:
+    void Add(std::string_view line, int lineNumber) {
+        if (firstLine_ == 0) {
+            firstLine_ = lineNumber;
+            lines_ = line;
+        } else {
+            lines_ = {lines_.data(),
+                      static_cast<std::size_t>(line.data() + line.size() - lines_.data())};
+        }
+    }
+
+    void MoveTo(OutputText& output) {
+        if (firstLine_ != 0) {
+            output.AppendLines(lines_, firstLine_);
+            *this = CopiedLines();
+        }
+    }
+
+private:
+    std::string_view lines_;
+    int firstLine_ = 0;  // 0 while there are none
+};
 
 }  // namespace
 
 void ConvertPlainText(const CodeLines& lines, OutputText& output) {
+    CopiedLines copied;
     int lineNumber = 0;
     for (auto line = lines.begin(); line != lines.end(); ++line) {
         ++lineNumber;
         const std::string_view text = *line;
         const char first = text.empty() ? '\0' : text.front();
+        if (first != '5' && first != '8' && first != '3') {
+            copied.Add(text, lineNumber);
+            continue;
+        }
+        copied.MoveTo(output);
         if (first == '5') {
             VisitLine(lineNumber, [&] {
                 ExpandPlainTextRepeater(text, std::next(line), lines.end(), lineNumber, output);
             });
-        } else if (first != '8' && first != '3') {
-            VisitLine(lineNumber, [&] { output.AppendLine({text}); });
         }
     }
+    copied.MoveTo(output);
 }
 
 }  // namespace quernel

@@ -47,14 +47,13 @@ void ExpandEntry(const Entry& entry, OutputText& output) {
     repeater.AddressStep = ReadAddressStep(repeaterText, {"address step field", "repeater code"});
     target.Address = ReadHexField(addressField, {"address field", "target code"});
 
-    ExpandRepeater(
-        repeater, target, kAddressWidth,
-        [&](int index, std::string_view address, std::string_view value) {
-            char digits[8];
-            const auto written = std::to_chars(digits, digits + sizeof digits, index);
-            output.AppendLine(
-                {entry.name, " ", {digits, written.ptr}, "|", address, " ", value, entry.tail});
-        });
+    ExpandRepeater(repeater, target, kAddressWidth,
+                   [&](int index, std::string_view address, std::string_view value) {
+                       char digits[8];
+                       const auto written = std::to_chars(digits, digits + sizeof digits, index);
+                       output.AppendLine(entry.name, " ", std::string_view(digits, written.ptr),
+                                         "|", address, " ", value, entry.tail);
+                   });
 }
 
 }  // namespace

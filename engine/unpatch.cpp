@@ -9,8 +9,6 @@ namespace quernel {
 
 std::string Unpatch(UnpatchMode mode, std::string_view text) {
     OutputText output;
-    // Most lists come out about as long as they went in; expansions grow the text as needed.
-    output.Reserve(text.size());
     const CodeLines lines = SplitCodeLines(text);
     switch (mode) {
         case UnpatchMode::TarrowFormat:

@@ -119,10 +119,10 @@ TEST(PadAddress, PutsZerosInFrontUpToTheWidth) {
                 {"12345678", 8, "12345678"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::Message() << "PadAddress(" << row.text << ", " << row.width << ")");
-        EXPECT_EQ(PadAddress(row.text, row.width).view(), row.expected);
+        EXPECT_EQ(PadAddress(ShortText(row.text), row.width).view(), row.expected);
     }
-    ExpectFailure(FailureKind::BadPosition, 0, [] { PadAddress("1000000", 6); });
-    ExpectFailure(FailureKind::BadPosition, 0, [] { PadAddress("FFFFFFFF", 6); });
+    ExpectFailure(FailureKind::BadPosition, 0, [] { PadAddress(ShortText("1000000"), 6); });
+    ExpectFailure(FailureKind::BadPosition, 0, [] { PadAddress(ShortText("FFFFFFFF"), 6); });
 }
 
 TEST(PadValue, MakesShortValuesFourDigits) {
@@ -133,7 +133,7 @@ TEST(PadValue, MakesShortValuesFourDigits) {
                 {"ABCD", "ABCD"}, {"1ABCD", "1ABCD"}, {"FFFF8001", "FFFF8001"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::Message() << "PadValue(" << row.text << ")");
-        EXPECT_EQ(PadValue(row.text).view(), row.expected);
+        EXPECT_EQ(PadValue(ShortText(row.text)).view(), row.expected);
     }
 }
 

@@ -63,6 +63,10 @@ TEST(TarrowFormat, ExpandsEveryEntry) {
          Entry("Alpha", "50000304 0001    20100000 0010 "),
          OutputText(
              {"Alpha 1|20100000 0010 |", "Alpha 2|20100004 0011|", "Alpha 3|20100008 0012|"})},
+        {"a second blank before the value is kept on the first line",
+         Entry("Alpha", "50000304 0001    20100000  0010"),
+         OutputText(
+             {"Alpha 1|20100000  0010|", "Alpha 2|20100004 0011|", "Alpha 3|20100008 0012|"})},
         {"lower-case digits", Entry("Alpha", "50000304 0001    2010000a 00ff"),
          OutputText(
              {"Alpha 1|2010000A 00ff|", "Alpha 2|2010000E 0100|", "Alpha 3|20100012 0101|"})},
