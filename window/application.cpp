@@ -21,8 +21,9 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 
 void Application::ReportAndEnd(std::string_view what) {
     static bool reporting = false;
-    const QString message = QString("Quernel met an error it cannot recover from and has to close:\n\n%1")
-                                .arg(QString::fromUtf8(what.data(), static_cast<qsizetype>(what.size())));
+    const QString message =
+        QString("Quernel met an error it cannot recover from and has to close:\n\n%1")
+            .arg(QString::fromUtf8(what.data(), static_cast<qsizetype>(what.size())));
     std::fprintf(stderr, "quernel: %s\n", message.simplified().toLocal8Bit().constData());
     std::fflush(stderr);
     if (!reporting) {  // a failure while the message is up ends the program at once

@@ -19,7 +19,9 @@ namespace {
 constexpr auto kCaption = "Quernel v1.1";
 
 // Positions and sizes are given in twips, 15 to the pixel at 96 dpi; Qt scales on other screens.
-constexpr int Px(int twips) { return twips / 15; }
+constexpr int Px(int twips) {
+    return twips / 15;
+}
 
 // The layout was drawn for "MS Sans Serif"; Debian has none, so the closest sans faces stand in:
 // Liberation Sans (Arial's metrics), else DejaVu Sans.
@@ -68,8 +70,8 @@ void GrowToShowCaption(QWidget* control) {
     }
     const QRect place = control->geometry();
     int free_right = control->parentWidget()->width();
-    for (const QWidget* other : control->parentWidget()->findChildren<QWidget*>(
-             Qt::FindDirectChildrenOnly)) {
+    for (const QWidget* other :
+         control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const QRect there = other->geometry();
         if (there.left() > place.left() && there.top() <= place.bottom() &&
             there.bottom() >= place.top()) {
@@ -144,8 +146,7 @@ void Form1::Command1Click() {
 }
 
 void Form1::RunInto(UnpatchMode mode) {
-    const std::string output =
-        Unpatch(mode, CodeListTextOfBox(text1_->document()->toRawText()));
+    const std::string output = Unpatch(mode, CodeListTextOfBox(text1_->document()->toRawText()));
     text2_->setPlainText(BoxTextOfCodeList(output));
 }
 

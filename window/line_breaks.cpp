@@ -10,7 +10,8 @@ namespace {
 
 // Stateless: the pieces between line breaks are converted one by one. ConvertInitialBom: a
 // U+FEFF at the start of a piece is text like any other, never dropped.
-constexpr auto kFlags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+constexpr auto kFlags =
+    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
 }  // namespace
 
@@ -42,13 +43,11 @@ QString BoxTextOfCodeList(std::string_view code_list_text) {
     size_t piece_start = 0;
     for (size_t cr_lf; (cr_lf = code_list_text.find("\r\n", piece_start)) != std::string_view::npos;
          piece_start = cr_lf + 2) {
-        out = from_utf8.appendToBuffer(
-            out, QByteArrayView(code_list_text.data() + piece_start,
-                                static_cast<qsizetype>(cr_lf - piece_start)));
+        out =
+            from_utf8.appendToBuffer(out, code_list_text.substr(piece_start, cr_lf - piece_start));
         *out++ = u'\n';
     }
-    out = from_utf8.appendToBuffer(out, QByteArrayView(code_list_text.data() + piece_start,
-                                                      static_cast<qsizetype>(code_list_text.size() - piece_start)));
+    out = from_utf8.appendToBuffer(out, code_list_text.substr(piece_start));
     box_text.truncate(out - box_text.data());
     return box_text;
 }

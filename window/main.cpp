@@ -36,8 +36,9 @@ void StartMessage(QtMsgType type, const QMessageLogContext& context, const QStri
 
 int main(int argc, char* argv[]) {
     if (!HasDisplay()) {
-        std::fputs("quernel: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set)\n",
-                   stderr);
+        std::fputs(
+            "quernel: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set)\n",
+            stderr);
         return EXIT_FAILURE;
     }
     qt_handler = qInstallMessageHandler(StartMessage);

@@ -111,10 +111,11 @@ int main(int argc, char* argv[]) {
     std::printf("baseline, the text set into a bare box:      %8.1f ms\n", base);
     std::printf("press, read + Unpatch + line breaks + set:   %8.1f ms\n", whole);
     const double own = Median(read) + Median(unpatch) + Median(line_breaks);
-    std::printf("  the press's own steps: read Text1 %.1f ms, Unpatch %.1f ms, line breaks %.1f ms;\n"
-                "  together %.1f ms, %.1f%% of the baseline\n",
-                Median(read), Median(unpatch), Median(line_breaks), own, own / base * 100);
-    std::printf("ratio %.2f: the press adds %.1f%% (target: at most 30%%) %s\n", whole / base, added,
-                added <= 30 ? "OK" : "OVER");
+    std::printf(
+        "  the press's own steps: read Text1 %.1f ms, Unpatch %.1f ms, line breaks %.1f ms;\n"
+        "  together %.1f ms, %.1f%% of the baseline\n",
+        Median(read), Median(unpatch), Median(line_breaks), own, own / base * 100);
+    std::printf("ratio %.2f: the press adds %.1f%% (target: at most 30%%) %s\n", whole / base,
+                added, added <= 30 ? "OK" : "OVER");
     return 0;
 }

@@ -1,3 +1,5 @@
+#include "window/form1.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -11,7 +13,6 @@
 #include <QTimer>
 #include <memory>
 
-#include "window/form1.h"
 #include "window/line_breaks.h"
 
 namespace {
@@ -104,15 +105,17 @@ private slots:
         QTest::addColumn<QRect>("place");
         QTest::addColumn<int>("freeWidth");
         QTest::addColumn<int>("tabStop");
-        QTest::newRow("Label2") << QByteArray("QLabel") << "Quernel v1.1" << QRect(120, 8, 313, 33) << 494 << -1;
-        QTest::newRow("Option1") << QByteArray("QRadioButton") << "Tarrow Format" << QRect(272, 64, 81, 17) << 104 << 3;
-        QTest::newRow("Option2") << QByteArray("QRadioButton") << "Plain Text" << QRect(376, 64, 81, 17) << 238 << 4;
-        QTest::newRow("Label1") << QByteArray("QLabel") << "Input " << QRect(32, 72, 57, 17) << 240 << -1;
-        QTest::newRow("Text1") << QByteArray("QPlainTextEdit") << "" << QRect(32, 88, 553, 137) << 553 << 0;
-        QTest::newRow("Command1") << QByteArray("QPushButton") << "Unpatch!" << QRect(232, 256, 145, 25) << 382 << 2;
-        QTest::newRow("Label3") << QByteArray("QLabel") << "Output" << QRect(32, 296, 97, 17) << 582 << -1;
-        QTest::newRow("Text2") << QByteArray("QPlainTextEdit") << "" << QRect(32, 312, 553, 129) << 553 << 1;
-        QTest::newRow("Label4") << QByteArray("QLabel") << "" << QRect(104, 448, 361, 17) << 510 << -1;
+        // clang-format off
+        QTest::newRow("Label2")   << QByteArray("QLabel")         << "Quernel v1.1"  << QRect(120,   8, 313,  33) << 494 << -1;
+        QTest::newRow("Option1")  << QByteArray("QRadioButton")   << "Tarrow Format" << QRect(272,  64,  81,  17) << 104 <<  3;
+        QTest::newRow("Option2")  << QByteArray("QRadioButton")   << "Plain Text"    << QRect(376,  64,  81,  17) << 238 <<  4;
+        QTest::newRow("Label1")   << QByteArray("QLabel")         << "Input "        << QRect( 32,  72,  57,  17) << 240 << -1;
+        QTest::newRow("Text1")    << QByteArray("QPlainTextEdit") << ""              << QRect( 32,  88, 553, 137) << 553 <<  0;
+        QTest::newRow("Command1") << QByteArray("QPushButton")    << "Unpatch!"      << QRect(232, 256, 145,  25) << 382 <<  2;
+        QTest::newRow("Label3")   << QByteArray("QLabel")         << "Output"        << QRect( 32, 296,  97,  17) << 582 << -1;
+        QTest::newRow("Text2")    << QByteArray("QPlainTextEdit") << ""              << QRect( 32, 312, 553, 129) << 553 <<  1;
+        QTest::newRow("Label4")   << QByteArray("QLabel")         << ""              << QRect(104, 448, 361,  17) << 510 << -1;
+        // clang-format on
     }
     void layout() {
         QFETCH(QByteArray, kind);
@@ -194,7 +197,9 @@ private slots:
         QTest::newRow("Plain Text") << "Option2" << kPlainInput << kPlainOutput;
         QTest::newRow("Tarrow Format")
             << "Option1" << QByteArray("Alpha|50000304 0001    20100000 0010|")
-            << QByteArray("Alpha 1|20100000 0010|\r\nAlpha 2|20100004 0011|\r\nAlpha 3|20100008 0012|\r\n");
+            << QByteArray(
+                   "Alpha 1|20100000 0010|\r\nAlpha 2|20100004 0011|\r\nAlpha 3|20100008 "
+                   "0012|\r\n");
         QTest::newRow("empty input empties Text2") << "Option2" << QByteArray() << QByteArray();
     }
     void pressRunsTheChosenFormat() {

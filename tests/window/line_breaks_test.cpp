@@ -1,6 +1,6 @@
-#include <QTest>
-
 #include "window/line_breaks.h"
+
+#include <QTest>
 
 using quernel::BoxTextOfCodeList;
 using quernel::CodeListTextOfBox;
@@ -18,8 +18,9 @@ private slots:
         QTest::newRow("blocks") << QString("a\u2029b\u2029") << QByteArray("a\r\nb\r\n");
         QTest::newRow("line separator") << QString("a\u2028b") << QByteArray("a\r\nb");
         QTest::newRow("empty lines") << QString("\u2029\u2029") << QByteArray("\r\n\r\n");
-        QTest::newRow("kept as typed") << QStringView(u"\uFEFF \u00A0\t|\u00E9\U0001F600  ").toString()
-                                       << QByteArray("\xEF\xBB\xBF \xC2\xA0\t|\xC3\xA9\xF0\x9F\x98\x80  ");
+        QTest::newRow("kept as typed")
+            << QStringView(u"\uFEFF \u00A0\t|\u00E9\U0001F600  ").toString()
+            << QByteArray("\xEF\xBB\xBF \xC2\xA0\t|\xC3\xA9\xF0\x9F\x98\x80  ");
     }
     void codeListTextOfBox() {
         QFETCH(QString, box);
@@ -35,8 +36,9 @@ private slots:
         QTest::newRow("no last break") << QByteArray("a\r\nb") << "a\nb";
         QTest::newRow("empty lines") << QByteArray("\r\n\r\n") << "\n\n";
         QTest::newRow("lone CR and LF pass") << QByteArray("a\rb\nc\r\r\n") << "a\rb\nc\r\n";
-        QTest::newRow("kept as written") << QByteArray("\xEF\xBB\xBF \xC2\xA0|\xC3\xA9\xF0\x9F\x98\x80\r\n")
-                                         << QStringView(u"\uFEFF \u00A0|\u00E9\U0001F600\n").toString();
+        QTest::newRow("kept as written")
+            << QByteArray("\xEF\xBB\xBF \xC2\xA0|\xC3\xA9\xF0\x9F\x98\x80\r\n")
+            << QStringView(u"\uFEFF \u00A0|\u00E9\U0001F600\n").toString();
     }
     void boxTextOfCodeList() {
         QFETCH(QByteArray, codeList);

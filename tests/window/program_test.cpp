@@ -10,7 +10,8 @@ private slots:
         QTest::addColumn<QString>("display");
         QTest::addColumn<QByteArray>("lastLine");
         QTest::newRow("none set") << QString() << QByteArray("quernel: no display");
-        QTest::newRow("unreachable") << "quernel-test-nowhere:99" << QByteArray("quernel: cannot connect");
+        QTest::newRow("unreachable")
+            << "quernel-test-nowhere:99" << QByteArray("quernel: cannot connect");
     }
     void withoutDisplaySaysSoAndFails() {
         QFETCH(QString, display);
