@@ -1,5 +1,7 @@
 #include "engine/output_text.h"
 
+#include <algorithm>
+
 #include "engine/unpatch_failure.h"
 
 namespace quernel {
@@ -15,6 +17,20 @@ int CountLineBreaks(std::string_view text) {
 }
 
 }  // namespace
+
+OutputText::OutputText(std::size_t expectedBytes) {
+    text_.reserve(std::min(expectedBytes, kMaxOutputBytes));
+}
+
+void OutputText::Grow(std::size_t length) {
+    if (length > kMaxOutputBytes - text_.size()) {
+        ThrowTooLarge(0);
+    }
+    // Large steps: an expansion's output grows fast, and every step moves what is there.
+    constexpr std::size_t kGrowthFactor = 8;
+    text_.reserve(
+        std::clamp(kGrowthFactor * text_.capacity(), text_.size() + length, kMaxOutputBytes));
+}
 
 void OutputText::ThrowTooLarge(int line) {
     throw UnpatchFailure(FailureKind::OutOfRange, line,

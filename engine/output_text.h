@@ -14,17 +14,16 @@ inline constexpr std::size_t kMaxOutputBytes = std::size_t{64} * 1024 * 1024;
 // The text a run builds, one whole line at a time, each ending with CR LF.
 class OutputText {
 public:
-    // Reserves the largest output a run may build. Only the pages that lines are written to are
-    // ever mapped, so this costs no memory, and a large output never moves while it grows.
-    OutputText() { text_.reserve(kMaxOutputBytes); }
+    // Starts with room for about expectedBytes of output.
+    explicit OutputText(std::size_t expectedBytes);
 
     // Appends the pieces (anything a string_view can be made of) and CR LF as one line. Throws
     // OutOfRange when the output would grow past kMaxOutputBytes.
     template <typename... Pieces>
     void AppendLine(const Pieces&... pieces) {
         const std::size_t length = (std::string_view(pieces).size() + ... + 2);
-        if (length > kMaxOutputBytes - text_.size()) {
-            ThrowTooLarge(0);
+        if (length > text_.capacity() - text_.size()) {
+            Grow(length);
         }
         (text_.append(std::string_view(pieces)), ...);
         text_.append("\r\n", 2);
@@ -38,6 +37,8 @@ public:
     std::string Take() && { return std::move(text_); }
 
 private:
+    // Makes room for length more bytes, or throws OutOfRange past kMaxOutputBytes.
+    void Grow(std::size_t length);
     [[noreturn]] static void ThrowTooLarge(int line);
 
     std::string text_;

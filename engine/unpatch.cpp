@@ -8,7 +8,8 @@
 namespace quernel {
 
 std::string Unpatch(UnpatchMode mode, std::string_view text) {
-    OutputText output;
+    // A list of copied lines comes out as long as it went in, with a CR LF closing its last line.
+    OutputText output(text.size() + 2);
     const CodeLines lines = SplitCodeLines(text);
     switch (mode) {
         case UnpatchMode::TarrowFormat:
