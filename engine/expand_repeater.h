@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/hex_fields.h"
+#include "engine/hex_text.h"
 #include "engine/repeater_fields.h"
 #include "engine/unpatch_failure.h"
 

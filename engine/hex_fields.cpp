@@ -1,6 +1,5 @@
 #include "engine/hex_fields.h"
 
-#include <bit>
 #include <string>
 #include <utility>
 
@@ -89,43 +88,6 @@ std::int16_t NarrowValueStep(std::int32_t step, std::string_view field, const Fi
                           "does not fit a value step of four digits (0 to FFFF)");
     }
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(step));
-}
-
-// The two upper-case hexadecimal digits of every byte, for writing four bytes in four steps.
-constexpr std::array<std::array<char, 2>, 256> kByteDigits = [] {
-    constexpr char kDigits[] = "0123456789ABCDEF";
-    std::array<std::array<char, 2>, 256> table{};
-    for (std::size_t byte = 0; byte < table.size(); ++byte) {
-        table[byte] = {kDigits[byte >> 4], kDigits[byte & 0xF]};
-    }
-    return table;
-}();
-
-ShortText FormatHex(std::int32_t number) {
-    auto bits = static_cast<std::uint32_t>(number);
-    const int significant = bits == 0 ? 1 : (35 - std::countl_zero(bits)) / 4;
-    std::array<char, ShortText::kCapacity> digits;
-    for (std::size_t pair = 4; pair-- > 0;) {
-        const auto& byteDigits = kByteDigits[bits & 0xFF];
-        digits[2 * pair] = byteDigits[0];
-        digits[2 * pair + 1] = byteDigits[1];
-        bits >>= 8;
-    }
-    return ShortText(digits, static_cast<std::size_t>(significant));
-}
-
-ShortText PadAddress(const ShortText& text, int width) {
-    if (text.size() > static_cast<std::size_t>(width)) {
-        throw UnpatchFailure(FailureKind::BadPosition, 0,
-                             "the address " + std::string(text.view()) + " is longer than " +
-                                 std::to_string(width) + " digits");
-    }
-    return text.Widened(static_cast<std::size_t>(width));
-}
-
-ShortText PadValue(const ShortText& text) {
-    constexpr std::size_t kValueDigits = 4;
-    return text.size() == 0 ? text : text.Widened(kValueDigits);
 }
 
 }  // namespace quernel

@@ -19,17 +19,22 @@ int CountLineBreaks(std::string_view text) {
 }  // namespace
 
 OutputText::OutputText(std::size_t expectedBytes) {
-    text_.reserve(std::min(expectedBytes, kMaxOutputBytes));
+    room_.reserve(std::min(expectedBytes, kMaxOutputBytes));
 }
 
-void OutputText::Grow(std::size_t length) {
-    if (length > kMaxOutputBytes - text_.size()) {
+void OutputText::MakeRoom(std::size_t length) {
+    if (length > kMaxOutputBytes - size_) {
         ThrowTooLarge(0);
     }
-    // Large steps: an expansion's output grows fast, and every step moves what is there.
+    const std::size_t needed = size_ + length;
+    // Capacity in large steps, since every step moves the output; room within it in small ones,
+    // since room is filled with zeros, and memory that is written counts.
     constexpr std::size_t kGrowthFactor = 8;
-    text_.reserve(
-        std::clamp(kGrowthFactor * text_.capacity(), text_.size() + length, kMaxOutputBytes));
+    constexpr std::size_t kRoomStep = 64 * 1024;
+    if (needed > room_.capacity()) {
+        room_.reserve(std::clamp(kGrowthFactor * room_.capacity(), needed, kMaxOutputBytes));
+    }
+    room_.resize(std::min(room_.capacity(), std::max(needed, size_ + kRoomStep)));
 }
 
 void OutputText::ThrowTooLarge(int line) {
@@ -38,7 +43,7 @@ void OutputText::ThrowTooLarge(int line) {
 }
 
 void OutputText::AppendLines(std::string_view lines, int firstLine) {
-    const std::size_t room = kMaxOutputBytes - text_.size();
+    const std::size_t room = kMaxOutputBytes - size_;
     if (lines.size() + 2 > room) {
         // The lines whose CR LF still fits are in; the next one passes the limit.
         ThrowTooLarge(firstLine + CountLineBreaks(lines.substr(0, room)));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -11,22 +12,23 @@ namespace quernel {
 // lines each), which would exhaust memory and take the user's input down with the program.
 inline constexpr std::size_t kMaxOutputBytes = std::size_t{64} * 1024 * 1024;
 
-// The text a run builds, one whole line at a time, each ending with CR LF.
+// The text a run builds, one whole line at a time, each ending with CR LF. This runs for every
+// line of the output, so lines are copied straight into room made ahead of them, and the room is
+// made in steps of many lines.
 class OutputText {
 public:
-    // Starts with room for about expectedBytes of output.
+    // Starts with capacity for about expectedBytes of output.
     explicit OutputText(std::size_t expectedBytes);
 
-    // Appends the pieces (anything a string_view can be made of) and CR LF as one line. Throws
-    // OutOfRange when the output would grow past kMaxOutputBytes.
+    // Appends the pieces (texts and single characters) and CR LF as one line. Throws OutOfRange
+    // when the output would grow past kMaxOutputBytes.
     template <typename... Pieces>
     void AppendLine(const Pieces&... pieces) {
-        const std::size_t length = (std::string_view(pieces).size() + ... + 2);
-        if (length > text_.capacity() - text_.size()) {
-            Grow(length);
-        }
-        (text_.append(std::string_view(pieces)), ...);
-        text_.append("\r\n", 2);
+        const std::size_t length = (SizeOf(pieces) + ... + 2);
+        char* out = Extend(length);
+        ((out = Put(out, pieces)), ...);
+        out[0] = '\r';
+        out[1] = '\n';
     }
 
     // Appends lines that stand joined by CR LF, as they do in the input, and a closing CR LF: a
@@ -34,14 +36,41 @@ public:
     // the line that passes it, counting from firstLine.
     void AppendLines(std::string_view lines, int firstLine);
 
-    std::string Take() && { return std::move(text_); }
+    std::string Take() && {
+        room_.resize(size_);
+        return std::move(room_);
+    }
 
 private:
-    // Makes room for length more bytes, or throws OutOfRange past kMaxOutputBytes.
-    void Grow(std::size_t length);
+    static std::size_t SizeOf(std::string_view piece) { return piece.size(); }
+    static std::size_t SizeOf(char) { return 1; }
+    static char* Put(char* out, char piece) {
+        *out = piece;
+        return out + 1;
+    }
+    static char* Put(char* out, std::string_view piece) {
+        if (!piece.empty()) {
+            std::memcpy(out, piece.data(), piece.size());
+        }
+        return out + piece.size();
+    }
+
+    // Where the next length bytes of output go.
+    char* Extend(std::size_t length) {
+        if (length > room_.size() - size_) {
+            MakeRoom(length);
+        }
+        char* out = room_.data() + size_;
+        size_ += length;
+        return out;
+    }
+
+    // Makes room for at least length more bytes, or throws OutOfRange past kMaxOutputBytes.
+    void MakeRoom(std::size_t length);
     [[noreturn]] static void ThrowTooLarge(int line);
 
-    std::string text_;
+    std::string room_;      // the output, then room for more (zeros, not yet written)
+    std::size_t size_ = 0;  // how much of room_ is output
 };
 
 }  // namespace quernel

@@ -39,7 +39,7 @@ void ExpandPlainTextRepeater(std::string_view code, CodeLines::Iterator target,
 
     ExpandRepeater(repeater, fields, kAddressWidth,
                    [&](int, std::string_view address, std::string_view value) {
-                       output.AppendLine(typePrefix, address, " ", value);
+                       output.AppendLine(typePrefix, address, ' ', value);
                    });
 }
 

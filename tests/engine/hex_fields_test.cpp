@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/hex_text.h"
 #include "tests/engine/expect_failure.h"
 
 namespace quernel {
