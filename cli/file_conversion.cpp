@@ -1,5 +1,7 @@
 #include "cli/file_conversion.h"
 
+#include <utility>
+
 #include "cli/line_breaks.h"
 
 namespace quernel::cli {
@@ -21,13 +23,21 @@ bool IsOneEmptyLine(std::string_view file_text) {
 
 }  // namespace
 
-std::string ConvertInput(UnpatchMode mode, std::string_view input, InputReading reading) {
+std::string ConvertInput(UnpatchMode mode, std::string input, InputReading reading) {
     if (reading == InputReading::Raw) {
         return Unpatch(mode, input);
     }
-    std::string converted =
-        IsOneEmptyLine(input) ? ConvertOneEmptyLine(mode) : Unpatch(mode, JoinLinesWithCrLf(input));
-    EndLinesWith(converted, FirstLineBreak(input));
+    const LineBreak line_break = FirstLineBreak(input);
+    std::string converted;
+    if (IsOneEmptyLine(input)) {
+        converted = ConvertOneEmptyLine(mode);
+    } else {
+        // At most two copies of the list are held at any time: the file goes once it is joined,
+        // the joined text once it is converted.
+        const std::string joined = JoinLinesWithCrLf(std::exchange(input, {}));
+        converted = Unpatch(mode, joined);
+    }
+    EndLinesWith(converted, line_break);
     return converted;
 }
 

@@ -15,7 +15,8 @@ enum class InputReading {
     Raw,
 };
 
-// Converts the whole input. Throws UnpatchFailure, like Unpatch.
-std::string ConvertInput(UnpatchMode mode, std::string_view input, InputReading reading);
+// Converts the whole input, which it takes over so that a large file is let go of as soon as it
+// has been read. Throws UnpatchFailure, like Unpatch.
+std::string ConvertInput(UnpatchMode mode, std::string input, InputReading reading);
 
 }  // namespace quernel::cli

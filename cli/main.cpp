@@ -42,9 +42,9 @@ int Print(std::string_view text) {
 // empty.
 int Convert(const ConversionRequest& request) {
     try {
-        const std::string input = ReadWholeInput(request.input_path);
-        const std::string output = ConvertInput(
-            request.mode, input, request.raw ? InputReading::Raw : InputReading::TextFile);
+        const std::string output =
+            ConvertInput(request.mode, ReadWholeInput(request.input_path),
+                         request.raw ? InputReading::Raw : InputReading::TextFile);
         WriteWholeOutput(output);
         return kSuccess;
     } catch (const UnpatchFailure& failure) {
