@@ -48,7 +48,11 @@ void OutputText::AppendLines(std::string_view lines, int firstLine) {
         // The lines whose CR LF still fits are in; the next one passes the limit.
         ThrowTooLarge(firstLine + CountLineBreaks(lines.substr(0, room)));
     }
-    AppendLine(lines);
+    // A run of lines can be most of the output: it goes in with one copy, and no zeros ahead.
+    room_.resize(size_);
+    room_.append(lines);
+    room_.append("\r\n", 2);
+    size_ = room_.size();
 }
 
 }  // namespace quernel

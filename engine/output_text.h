@@ -49,10 +49,15 @@ private:
         return out + 1;
     }
     static char* Put(char* out, std::string_view piece) {
-        if (!piece.empty()) {
-            std::memcpy(out, piece.data(), piece.size());
+        const std::size_t size = piece.size();
+        if (size >= 4 && size <= 8) {
+            // Addresses and values: two overlapping fixed-size copies, which compile to moves.
+            std::memcpy(out, piece.data(), 4);
+            std::memcpy(out + size - 4, piece.data() + size - 4, 4);
+        } else if (size != 0) {
+            std::memcpy(out, piece.data(), size);
         }
-        return out + piece.size();
+        return out + size;
     }
 
     // Where the next length bytes of output go.
