@@ -4,20 +4,19 @@
 
 #include "engine/unpatch.h"
 #include "tests/engine/code_text.h"
+#include "tests/engine/conversion_cases.h"
 #include "tests/engine/expect_failure.h"
 
 namespace quernel {
 namespace {
 
+using testing::CheckConversions;
+using testing::CheckFailures;
+using testing::ConversionCase;
 using testing::ExpectFailure;
+using testing::FailureCase;
 using testing::InputText;
 using testing::OutputText;
-
-struct ConversionCase {
-    const char* name;
-    std::string input;
-    std::string expected;
-};
 
 std::string PlainText(std::string_view input) {
     return Unpatch(UnpatchMode::PlainText, input);
@@ -67,18 +66,8 @@ TEST(PlainText, ExpandsRepeatersCopiesAndDropsLines) {
         {"lone CR and LF stay in their line", "a\rb\nc", OutputText({"a\rb\nc"})},
         {"only dropped lines", InputText({"80010000 0005", "30020000 00FF"}), ""},
     };
-    for (const ConversionCase& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(PlainText(row.input), row.expected);
-    }
+    CheckConversions(UnpatchMode::PlainText, rows);
 }
-
-struct FailureCase {
-    const char* name;
-    std::string input;
-    FailureKind kind;
-    int line;
-};
 
 TEST(PlainText, MalformedListsFailAtTheRightLine) {
     const FailureCase rows[] = {
@@ -112,10 +101,7 @@ TEST(PlainText, MalformedListsFailAtTheRightLine) {
                     "80010000 zz"}),
          FailureKind::NotANumber, 5},
     };
-    for (const FailureCase& row : rows) {
-        SCOPED_TRACE(row.name);
-        ExpectFailure(row.kind, row.line, [&] { PlainText(row.input); });
-    }
+    CheckFailures(UnpatchMode::PlainText, rows);
 }
 
 TEST(PlainText, FieldsAreReadInTheirOrderAndTheFirstBadOneIsReported) {

@@ -5,12 +5,17 @@
 
 #include "engine/unpatch.h"
 #include "tests/engine/code_text.h"
+#include "tests/engine/conversion_cases.h"
 #include "tests/engine/expect_failure.h"
 
 namespace quernel {
 namespace {
 
+using testing::CheckConversions;
+using testing::CheckFailures;
+using testing::ConversionCase;
 using testing::ExpectFailure;
+using testing::FailureCase;
 using testing::InputText;
 using testing::OutputText;
 
@@ -25,12 +30,6 @@ std::string Entry(std::string_view name, std::string_view codes = kCodes,
                   std::string_view tail = "|") {
     return std::string(name) + "|" + std::string(codes) + std::string(tail);
 }
-
-struct ConversionCase {
-    const char* name;
-    std::string input;
-    std::string expected;
-};
 
 TEST(TarrowFormat, ExpandsEveryEntry) {
     const ConversionCase rows[] = {
@@ -94,10 +93,7 @@ TEST(TarrowFormat, ExpandsEveryEntry) {
          InputText({Entry("B", "50000000 0000    20100000 0001"), ""}),
          OutputText({"B 1|20100000 0001|"})},
     };
-    for (const ConversionCase& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(Tarrow(row.input), row.expected);
-    }
+    CheckConversions(UnpatchMode::TarrowFormat, rows);
 }
 
 TEST(TarrowFormat, CountFFFWrites4095NumberedLines) {
@@ -105,13 +101,6 @@ TEST(TarrowFormat, CountFFFWrites4095NumberedLines) {
     EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 4095);
     EXPECT_TRUE(output.ends_with("\r\nAlpha 4095|20103FF8 100E|\r\n"));
 }
-
-struct FailureCase {
-    const char* name;
-    std::string input;
-    FailureKind kind;
-    int line;
-};
 
 TEST(TarrowFormat, MalformedEntriesFailAtTheirLine) {
     const FailureCase rows[] = {
@@ -135,10 +124,7 @@ TEST(TarrowFormat, MalformedEntriesFailAtTheirLine) {
         {"a second conversion of the output fails at its first line", Tarrow(Entry("Alpha")),
          FailureKind::NotANumber, 1},
     };
-    for (const FailureCase& row : rows) {
-        SCOPED_TRACE(row.name);
-        ExpectFailure(row.kind, row.line, [&] { Tarrow(row.input); });
-    }
+    CheckFailures(UnpatchMode::TarrowFormat, rows);
 }
 
 TEST(TarrowFormat, FieldsAreReadInTheirOrderAndTheFirstBadOneIsReported) {
