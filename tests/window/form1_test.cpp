@@ -234,17 +234,34 @@ private slots:
         QCOMPARE(text2_->horizontalScrollBar()->value(), 0);
     }
 
+    void failingRunWarnsAndKeepsEverything_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("repeater code on the last line")
+            << "Option2" << QByteArray("5") << "line 1: NoNextLine: ";
+        // 721 entries of 4095 lines each would make more than 64 MiB.
+        QTest::newRow("output past 64 MiB")
+            << "Option1" << QByteArray("E|500FFF04 0001    20100000 0010|\r\n").repeated(721)
+            << "line 721: OutOfRange: the output would grow past 64 MiB";
+    }
+
     void failingRunWarnsAndKeepsEverything() {
-        option2_->click();
-        SetCodeList(text1_, "5");
+        QFETCH(QString, option);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, warning);
+        auto* chosen = form_->findChild<QRadioButton*>(option);
+        chosen->click();
+        SetCodeList(text1_, input);
         SetCodeList(text2_, "from before\r\n");
         const QString shown = PressExpectingWarning();
-        QVERIFY2(shown.contains("line 1: NoNextLine: "), qPrintable(shown));
-        QCOMPARE(CodeList(text1_), QByteArray("5"));
+        QVERIFY2(shown.contains(warning), qPrintable(shown));
+        QCOMPARE(CodeList(text1_), input);
         QCOMPARE(CodeList(text2_), QByteArray("from before\r\n"));
-        QVERIFY(option2_->isChecked() && !option1_->isChecked());
+        QVERIFY(chosen->isChecked());
         QVERIFY(form_->isVisible());
 
+        option2_->click();
         SetCodeList(text1_, kPlainInput);  // and the window goes on working
         Press();
         QCOMPARE(CodeList(text2_), kPlainOutput);
