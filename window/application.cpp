@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <exception>
 
+#include "window/form1.h"
+
 namespace quernel {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -28,7 +30,7 @@ void Application::ReportAndEnd(std::string_view what) {
     std::fflush(stderr);
     if (!reporting) {  // a failure while the message is up ends the program at once
         reporting = true;
-        QMessageBox::critical(nullptr, "Quernel v1.1", message);
+        QMessageBox::critical(nullptr, Form1::kCaption, message);
     }
     // What failed may have left anything half done; the program keeps no data, so it ends here.
     std::_Exit(EXIT_FAILURE);

@@ -16,8 +16,6 @@ namespace quernel {
 
 namespace {
 
-constexpr auto kCaption = "Quernel v1.1";
-
 // Positions and sizes are given in twips, 15 to the pixel at 96 dpi; Qt scales on other screens.
 constexpr int Px(int twips) {
     return twips / 15;

@@ -14,6 +14,9 @@ namespace quernel {
 // text of Text1 and puts the result into Text2; nothing else runs code of the program's own.
 class Form1 : public QWidget {
 public:
+    // The window's caption, also the title of every message the program shows.
+    static constexpr const char* kCaption = "Quernel v1.1";
+
     explicit Form1(QWidget* parent = nullptr);
 
 private:
