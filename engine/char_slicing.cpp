@@ -20,18 +20,18 @@ std::size_t CharLengthAt(std::string_view text, std::size_t at) {
         return 1;
     }
     std::size_t length = 0;
-    unsigned char secondLow = 0x80;
-    unsigned char secondHigh = 0xBF;
+    unsigned char second_low = 0x80;
+    unsigned char second_high = 0xBF;
     if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
-        secondLow = lead == 0xE0 ? 0xA0 : 0x80;
-        secondHigh = lead == 0xED ? 0x9F : 0xBF;
+        second_low = lead == 0xE0 ? 0xA0 : 0x80;
+        second_high = lead == 0xED ? 0x9F : 0xBF;
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4;
-        secondLow = lead == 0xF0 ? 0x90 : 0x80;
-        secondHigh = lead == 0xF4 ? 0x8F : 0xBF;
+        second_low = lead == 0xF0 ? 0x90 : 0x80;
+        second_high = lead == 0xF4 ? 0x8F : 0xBF;
     } else {
         return 1;
     }
@@ -39,7 +39,7 @@ std::size_t CharLengthAt(std::string_view text, std::size_t at) {
         return 1;
     }
     const auto second = static_cast<unsigned char>(text[at + 1]);
-    if (second < secondLow || second > secondHigh) {
+    if (second < second_low || second > second_high) {
         return 1;
     }
     for (std::size_t i = 2; i < length; ++i) {

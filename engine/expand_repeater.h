@@ -18,7 +18,7 @@ inline std::int32_t WrappingAdd(std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
 }
 
-// Calls write(index, addressText, valueText) once per repetition, index from 1. The first line
+// Calls write(index, address_text, value_text) once per repetition, index from 1. The first line
 // carries the value as typed; later lines the advanced value, written back in hex. Writes at
 // least one line, even for a Count of 0. Throws BadPosition when an address to be written has
 // more digits than width.
@@ -27,19 +27,19 @@ void ExpandRepeater(const RepeaterFields& repeater, const TargetFields& target, 
                     LineWriter&& write) {
     std::int32_t address = target.Address;
     std::int32_t value = target.Value;
-    ShortText valueText;
-    std::string_view shownValue = target.ValueText;
+    ShortText value_text;
+    std::string_view shown_value = target.ValueText;
     int index = 0;
     do {
         ++index;
         if (index > kLargestRepetitionIndex) {
             throw UnpatchFailure(FailureKind::OutOfRange, 0, "the repetition index passes 32767");
         }
-        write(index, PadAddress(FormatHex(address), width).view(), shownValue);
+        write(index, PadAddress(FormatHex(address), width).view(), shown_value);
         address = WrappingAdd(address, repeater.AddressStep);
         value = WrappingAdd(value, repeater.ValueStep);
-        valueText = PadValue(FormatHex(value));
-        shownValue = valueText.view();
+        value_text = PadValue(FormatHex(value));
+        shown_value = value_text.view();
     } while (index < repeater.Count);
 }
 

@@ -39,8 +39,8 @@ std::string DescribeField(std::string_view field, const FieldSite& site) {
     if (!site.owner.empty()) {
         text += " of the ";
         text += site.owner;
-        if (site.ownerLine > 0) {
-            text += " on line " + std::to_string(site.ownerLine);
+        if (site.owner_line > 0) {
+            text += " on line " + std::to_string(site.owner_line);
         }
     }
     return text;
@@ -64,19 +64,19 @@ std::int32_t ReadHexField(std::string_view field, const FieldSite& site) {
     }
     const std::size_t last = field.find_last_not_of(' ');
     std::uint64_t number = 0;
-    bool tooLarge = false;
+    bool too_large = false;
     for (std::size_t i = first; i <= last; ++i) {
         const int digit = DigitValue(field[i]);
         if (digit < 0) {
             ThrowFieldFailure(FailureKind::NotANumber, field, site, "is not a hexadecimal number");
         }
         // Keep checking the remaining characters: a stray letter makes it no number at all.
-        if (!tooLarge) {
+        if (!too_large) {
             number = number * 16 + static_cast<std::uint64_t>(digit);
-            tooLarge = number > kLargest32Bit;
+            too_large = number > kLargest32Bit;
         }
     }
-    if (tooLarge) {
+    if (too_large) {
         ThrowFieldFailure(FailureKind::OutOfRange, field, site, "is larger than FFFFFFFF");
     }
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(number));

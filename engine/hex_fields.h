@@ -6,11 +6,11 @@
 namespace quernel {
 
 // Names a field for failure reports, e.g. the "value field" of the "target code" on line 2.
-// ownerLine 0 leaves the line out (the failure's own line says it).
+// owner_line 0 leaves the line out (the failure's own line says it).
 struct FieldSite {
     std::string_view field = "field";
     std::string_view owner;
-    int ownerLine = 0;
+    int owner_line = 0;
 };
 
 // Reads a field of hexadecimal digits, blanks before and after them ignored, as an unsigned

@@ -5,13 +5,13 @@
 namespace quernel {
 
 // Runs visit(), the conversion of one input line. The helpers it calls know what failed but not
-// where; a failure leaving it is reported at lineNumber.
+// where; a failure leaving it is reported at line_number.
 template <typename Visit>
-void VisitLine(int lineNumber, Visit&& visit) {
+void VisitLine(int line_number, Visit&& visit) {
     try {
         visit();
     } catch (const UnpatchFailure& failure) {
-        throw UnpatchFailure(failure.kind(), lineNumber, failure.explanation());
+        throw UnpatchFailure(failure.kind(), line_number, failure.explanation());
     }
 }
 

@@ -18,8 +18,8 @@ int CountLineBreaks(std::string_view text) {
 
 }  // namespace
 
-OutputText::OutputText(std::size_t expectedBytes) {
-    room_.reserve(std::min(expectedBytes, kMaxOutputBytes));
+OutputText::OutputText(std::size_t expected_bytes) {
+    room_.reserve(std::min(expected_bytes, kMaxOutputBytes));
 }
 
 void OutputText::MakeRoom(std::size_t length) {
@@ -42,11 +42,11 @@ void OutputText::ThrowTooLarge(int line) {
                          "the output would grow past 64 MiB; convert the list in smaller parts");
 }
 
-void OutputText::AppendLines(std::string_view lines, int firstLine) {
+void OutputText::AppendLines(std::string_view lines, int first_line) {
     const std::size_t room = kMaxOutputBytes - size_;
     if (lines.size() + 2 > room) {
         // The lines whose CR LF still fits are in; the next one passes the limit.
-        ThrowTooLarge(firstLine + CountLineBreaks(lines.substr(0, room)));
+        ThrowTooLarge(first_line + CountLineBreaks(lines.substr(0, room)));
     }
     // A run of lines can be most of the output: it goes in with one copy, and no zeros ahead.
     room_.resize(size_);

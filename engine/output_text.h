@@ -17,8 +17,8 @@ inline constexpr std::size_t kMaxOutputBytes = std::size_t{64} * 1024 * 1024;
 // made in steps of many lines.
 class OutputText {
 public:
-    // Starts with capacity for about expectedBytes of output.
-    explicit OutputText(std::size_t expectedBytes);
+    // Starts with capacity for about expected_bytes of output.
+    explicit OutputText(std::size_t expected_bytes);
 
     // Appends the pieces (texts and single characters) and CR LF as one line. Throws OutOfRange
     // when the output would grow past kMaxOutputBytes.
@@ -33,8 +33,8 @@ public:
 
     // Appends lines that stand joined by CR LF, as they do in the input, and a closing CR LF: a
     // run of copied lines in one step. When they would pass kMaxOutputBytes, the failure names
-    // the line that passes it, counting from firstLine.
-    void AppendLines(std::string_view lines, int firstLine);
+    // the line that passes it, counting from first_line.
+    void AppendLines(std::string_view lines, int first_line);
 
     std::string Take() && {
         room_.resize(size_);

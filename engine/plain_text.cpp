@@ -12,34 +12,34 @@ namespace {
 
 constexpr int kAddressWidth = 6;
 
-// Expands the repeater code on line lineNumber; target is the line after it, or the end.
+// Expands the repeater code on line line_number; target is the line after it, or the end.
 void ExpandPlainTextRepeater(std::string_view code, CodeLines::Iterator target,
-                             CodeLines::Iterator end, int lineNumber, OutputText& output) {
-    const std::string_view repeaterText = CutRepeaterText(code);
+                             CodeLines::Iterator end, int line_number, OutputText& output) {
+    const std::string_view repeater_text = CutRepeaterText(code);
     if (target == end) {
         throw UnpatchFailure(FailureKind::NoNextLine, 0,
                              "the repeater code stands on the last line; its target code must "
                              "follow on the next line");
     }
-    const std::string_view targetCode = *target;
-    const std::string_view addressField = MidChars(targetCode, 3, 7);
+    const std::string_view target_code = *target;
+    const std::string_view address_field = MidChars(target_code, 3, 7);
     // The type digits stay apart from the address: written back as typed, never carried into.
-    const std::string_view typePrefix = LeftChars(targetCode, 2);
+    const std::string_view type_prefix = LeftChars(target_code, 2);
 
-    const int targetLine = lineNumber + 1;
+    const int target_line = line_number + 1;
     RepeaterFields repeater;
     TargetFields fields;
     repeater.ValueStep =
         ReadValueStep(CutValueStepField(code, 13), {"value step field", "repeater code"});
-    fields.ValueText = MidChars(targetCode, 10, 13);
-    fields.Value = ReadHexField(fields.ValueText, {"value field", "target code", targetLine});
-    repeater.Count = ReadCount(repeaterText, {"count field", "repeater code"});
-    repeater.AddressStep = ReadAddressStep(repeaterText, {"address step field", "repeater code"});
-    fields.Address = ReadHexField(addressField, {"address field", "target code", targetLine});
+    fields.ValueText = MidChars(target_code, 10, 13);
+    fields.Value = ReadHexField(fields.ValueText, {"value field", "target code", target_line});
+    repeater.Count = ReadCount(repeater_text, {"count field", "repeater code"});
+    repeater.AddressStep = ReadAddressStep(repeater_text, {"address step field", "repeater code"});
+    fields.Address = ReadHexField(address_field, {"address field", "target code", target_line});
 
     ExpandRepeater(repeater, fields, kAddressWidth,
                    [&](int, std::string_view address, std::string_view value) {
-                       output.AppendLine(typePrefix, address, ' ', value);
+                       output.AppendLine(type_prefix, address, ' ', value);
                    });
 }
 
@@ -47,9 +47,9 @@ void ExpandPlainTextRepeater(std::string_view code, CodeLines::Iterator target,
 // run of them is appended in one piece.
 class CopiedLines {
 public:
-    void Add(std::string_view line, int lineNumber) {
-        if (firstLine_ == 0) {
-            firstLine_ = lineNumber;
+    void Add(std::string_view line, int line_number) {
+        if (first_line_ == 0) {
+            first_line_ = line_number;
             lines_ = line;
         } else {
             lines_ = {lines_.data(),
@@ -58,34 +58,34 @@ public:
     }
 
     void MoveTo(OutputText& output) {
-        if (firstLine_ != 0) {
-            output.AppendLines(lines_, firstLine_);
+        if (first_line_ != 0) {
+            output.AppendLines(lines_, first_line_);
             *this = CopiedLines();
         }
     }
 
 private:
     std::string_view lines_;
-    int firstLine_ = 0;  // 0 while there are none
+    int first_line_ = 0;  // 0 while there are none
 };
 
 }  // namespace
 
 void ConvertPlainText(const CodeLines& lines, OutputText& output) {
     CopiedLines copied;
-    int lineNumber = 0;
+    int line_number = 0;
     for (auto line = lines.begin(); line != lines.end(); ++line) {
-        ++lineNumber;
+        ++line_number;
         const std::string_view text = *line;
         const char first = text.empty() ? '\0' : text.front();
         if (first != '5' && first != '8' && first != '3') {
-            copied.Add(text, lineNumber);
+            copied.Add(text, line_number);
             continue;
         }
         copied.MoveTo(output);
         if (first == '5') {
-            VisitLine(lineNumber, [&] {
-                ExpandPlainTextRepeater(text, std::next(line), lines.end(), lineNumber, output);
+            VisitLine(line_number, [&] {
+                ExpandPlainTextRepeater(text, std::next(line), lines.end(), line_number, output);
             });
         }
     }

@@ -33,8 +33,8 @@ std::string_view CutRepeaterText(std::string_view code);
 // keep its first four, which gives the same field.
 std::string_view CutValueStepField(std::string_view code, int window);
 
-std::int16_t ReadValueStep(std::string_view valueStepField, const FieldSite& site);
-std::int32_t ReadCount(std::string_view repeaterText, const FieldSite& site);
-std::int32_t ReadAddressStep(std::string_view repeaterText, const FieldSite& site);
+std::int16_t ReadValueStep(std::string_view value_step_field, const FieldSite& site);
+std::int32_t ReadCount(std::string_view repeater_text, const FieldSite& site);
+std::int32_t ReadAddressStep(std::string_view repeater_text, const FieldSite& site);
 
 }  // namespace quernel

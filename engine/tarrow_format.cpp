@@ -20,32 +20,32 @@ struct Entry {
     std::string_view tail;   // from the second bar to the end of the line
 };
 
-Entry DivideEntry(std::string_view line, std::size_t firstBar) {
-    const std::string_view rest = line.substr(firstBar + 1);
-    const std::size_t secondBar = rest.find('|');
-    if (secondBar == std::string_view::npos) {
+Entry DivideEntry(std::string_view line, std::size_t first_bar) {
+    const std::string_view rest = line.substr(first_bar + 1);
+    const std::size_t second_bar = rest.find('|');
+    if (second_bar == std::string_view::npos) {
         throw UnpatchFailure(FailureKind::BadPosition, 0,
                              "the entry has no second bar \"|\" to end its codes");
     }
-    return {line.substr(0, firstBar), rest.substr(0, secondBar), rest.substr(secondBar)};
+    return {line.substr(0, first_bar), rest.substr(0, second_bar), rest.substr(second_bar)};
 }
 
 void ExpandEntry(const Entry& entry, OutputText& output) {
-    const std::string_view repeaterText = CutRepeaterText(entry.codes);
+    const std::string_view repeater_text = CutRepeaterText(entry.codes);
     // The address is read whole with its type digits, so a carry runs into them.
-    const std::string_view addressField = LeftChars(MidChars(entry.codes, 18, 24), 8);
-    const std::string_view valueStepField = CutValueStepField(entry.codes, 14);
+    const std::string_view address_field = LeftChars(MidChars(entry.codes, 18, 24), 8);
+    const std::string_view value_step_field = CutValueStepField(entry.codes, 14);
 
     RepeaterFields repeater;
     TargetFields target;
-    repeater.ValueStep = ReadValueStep(valueStepField, {"value step field", "repeater code"});
+    repeater.ValueStep = ReadValueStep(value_step_field, {"value step field", "repeater code"});
     // The value runs to the second bar: whatever stands after the target code's value is part of
     // it.
     target.ValueText = MidChars(entry.codes, 27, static_cast<std::ptrdiff_t>(entry.codes.size()));
     target.Value = ReadHexField(target.ValueText, {"value field", "target code"});
-    repeater.Count = ReadCount(repeaterText, {"count field", "repeater code"});
-    repeater.AddressStep = ReadAddressStep(repeaterText, {"address step field", "repeater code"});
-    target.Address = ReadHexField(addressField, {"address field", "target code"});
+    repeater.Count = ReadCount(repeater_text, {"count field", "repeater code"});
+    repeater.AddressStep = ReadAddressStep(repeater_text, {"address step field", "repeater code"});
+    target.Address = ReadHexField(address_field, {"address field", "target code"});
 
     ExpandRepeater(repeater, target, kAddressWidth,
                    [&](int index, std::string_view address, std::string_view value) {
@@ -59,12 +59,12 @@ void ExpandEntry(const Entry& entry, OutputText& output) {
 }  // namespace
 
 void ConvertTarrowFormat(const CodeLines& lines, OutputText& output) {
-    int lineNumber = 0;
+    int line_number = 0;
     for (const std::string_view line : lines) {
-        ++lineNumber;
-        const std::size_t firstBar = line.find('|');
-        if (firstBar != std::string_view::npos) {
-            VisitLine(lineNumber, [&] { ExpandEntry(DivideEntry(line, firstBar), output); });
+        ++line_number;
+        const std::size_t first_bar = line.find('|');
+        if (first_bar != std::string_view::npos) {
+            VisitLine(line_number, [&] { ExpandEntry(DivideEntry(line, first_bar), output); });
         }
     }
 }
