@@ -15,7 +15,7 @@ LineBreak FirstLineBreak(std::string_view file_text) {
 std::string JoinLinesWithCrLf(std::string_view file_text) {
     std::string joined;
     // Each LF becomes at most a CR LF.
-    joined.reserve(file_text.size() + std::ranges::count(file_text, '\n'));
+    joined.reserve(file_text.size() + std::count(file_text.begin(), file_text.end(), '\n'));
     std::size_t line_start = 0;
     while (line_start < file_text.size()) {
         const std::size_t lf = file_text.find('\n', line_start);

@@ -51,8 +51,10 @@ void ExpandEntry(const Entry& entry, OutputText& output) {
                    [&](int index, std::string_view address, std::string_view value) {
                        char digits[8];
                        const auto written = std::to_chars(digits, digits + sizeof digits, index);
-                       output.AppendLine(entry.name, ' ', std::string_view(digits, written.ptr),
-                                         '|', address, ' ', value, entry.tail);
+                       output.AppendLine(
+                           entry.name, ' ',
+                           std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)),
+                           '|', address, ' ', value, entry.tail);
                    });
 }
 
