@@ -34,7 +34,10 @@ void OutputText::MakeRoom(std::size_t length) {
     if (needed > room_.capacity()) {
         room_.reserve(std::clamp(kGrowthFactor * room_.capacity(), needed, kMaxOutputBytes));
     }
-    room_.resize(std::min(room_.capacity(), std::max(needed, size_ + kRoomStep)));
+    // A library may round capacity up past what was asked; room never goes past the bound, or
+    // the check above would be skipped for the lines that fill it.
+    room_.resize(
+        std::min({room_.capacity(), kMaxOutputBytes, std::max(needed, size_ + kRoomStep)}));
 }
 
 void OutputText::ThrowTooLarge(int line) {
