@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/unpatch.h"
+#include "tests/engine/case_export.h"
 #include "tests/engine/expect_failure.h"
 
 namespace quernel::testing {
@@ -29,13 +30,16 @@ inline void CheckConversions(UnpatchMode mode, std::span<const ConversionCase> r
     for (const ConversionCase& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(Unpatch(mode, row.input), row.expected);
+        ExportConversion(mode, row.name, row.input, row.expected);
     }
 }
 
 inline void CheckFailures(UnpatchMode mode, std::span<const FailureCase> rows) {
     for (const FailureCase& row : rows) {
         SCOPED_TRACE(row.name);
-        ExpectFailure(row.kind, row.line, [&] { Unpatch(mode, row.input); });
+        const std::string message =
+            ExpectFailure(row.kind, row.line, [&] { Unpatch(mode, row.input); });
+        ExportFailure(mode, row.name, row.input, row.kind, row.line, message);
     }
 }
 
