@@ -18,10 +18,11 @@ const QuernelCalls = (() => {
     return decoder.decode(engine.HEAPU8.subarray(pointer, end));
   }
 
-  // Runs the engine on length bytes at input. Returns {output} with the output's bytes as a view
+  // Runs the engine on length bytes at input, with LF line breaks both ways when box_lines is
+  // true and CR LF otherwise. Returns {output} with the output's bytes as a view
   // into the module's memory (valid until the next call), {failure} or {outOfMemory: true}.
-  function Run(engine, mode, input, length) {
-    const outcome = engine._QuernelUnpatch(mode, input, length);
+  function Run(engine, mode, input, length, box_lines) {
+    const outcome = engine._QuernelUnpatch(mode, input, length, box_lines ? 1 : 0);
     if (outcome === kConverted) {
       const data = engine._QuernelOutputData();
       return { output: engine.HEAPU8.subarray(data, data + engine._QuernelOutputSize()) };
@@ -56,21 +57,22 @@ const QuernelCalls = (() => {
     }
   }
 
-  // A code list text (a string, lines separated by CR LF) in, the output as a string out.
-  function UnpatchText(engine, mode, text) {
+  // A text box's text (a string, lines separated by LF) in, the output as such a text out.
+  function UnpatchBoxText(engine, mode, text) {
     // A UTF-16 code unit never takes more than three bytes of UTF-8.
     return WithInput(
       engine,
       text.length * 3,
       (room) => encoder.encodeInto(text, room).written,
       (input, length) => {
-        const result = Run(engine, mode, input, length);
+        const result = Run(engine, mode, input, length, true);
         return result.output ? { output: decoder.decode(result.output) } : result;
       },
     );
   }
 
-  // Bytes in, bytes out (a copy), for lists that need not be valid UTF-8.
+  // A code list's bytes in (lines separated by CR LF, not necessarily valid UTF-8), the output's
+  // bytes out (a copy).
   function UnpatchBytes(engine, mode, bytes) {
     return WithInput(
       engine,
@@ -80,13 +82,13 @@ const QuernelCalls = (() => {
         return bytes.length;
       },
       (input, length) => {
-        const result = Run(engine, mode, input, length);
+        const result = Run(engine, mode, input, length, false);
         return result.output ? { output: result.output.slice() } : result;
       },
     );
   }
 
-  return { kTarrowFormat, kPlainText, UnpatchText, UnpatchBytes };
+  return { kTarrowFormat, kPlainText, UnpatchBoxText, UnpatchBytes };
 })();
 
 if (typeof module === "object" && module.exports) {

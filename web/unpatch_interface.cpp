@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "cli/line_breaks.h"
 #include "engine/unpatch.h"
+#include "web/box_text.h"
 
 namespace {
 
@@ -22,7 +24,7 @@ LastRun last_run;
 
 extern "C" {
 
-int QuernelUnpatch(int mode, const char* text, std::size_t length) {
+int QuernelUnpatch(int mode, const char* text, std::size_t length, int box_lines) {
     last_run = LastRun{};
     if (mode != 0 && mode != 1) {
         return kQuernelNoSuchMode;
@@ -30,7 +32,14 @@ int QuernelUnpatch(int mode, const char* text, std::size_t length) {
     const quernel::UnpatchMode unpatch_mode =
         mode == 0 ? quernel::UnpatchMode::TarrowFormat : quernel::UnpatchMode::PlainText;
     try {
-        last_run.output = quernel::Unpatch(unpatch_mode, std::string_view(text, length));
+        const std::string_view input(text, length);
+        if (box_lines == 0) {
+            last_run.output = quernel::Unpatch(unpatch_mode, input);
+        } else {
+            last_run.output =
+                quernel::Unpatch(unpatch_mode, quernel::web::CodeListOfBoxText(input));
+            quernel::cli::EndLinesWith(last_run.output, quernel::cli::LineBreak::Lf);
+        }
         return kQuernelConverted;
     } catch (const quernel::UnpatchFailure& failure) {
         last_run.failure_line = failure.line();

@@ -14,10 +14,11 @@ enum QuernelOutcome {
     kQuernelNoSuchMode = 3,   // mode is neither 0 nor 1: nothing was converted
 };
 
-// Converts the UTF-8 code list text at text (length bytes, lines separated by CR LF) in the
-// format mode: 0 for the Tarrow Format, 1 for Plain Text. Its output or failure stays readable
-// until the next call.
-int QuernelUnpatch(int mode, const char* text, std::size_t length);
+// Converts the UTF-8 code list text at text (length bytes) in the format mode: 0 for the Tarrow
+// Format, 1 for Plain Text. With box_lines 0 its lines are separated by CR LF and so are the
+// output's, as the engine has them; with box_lines 1 both use LF, as a page's text box does. The
+// output or failure stays readable until the next call.
+int QuernelUnpatch(int mode, const char* text, std::size_t length, int box_lines);
 
 const char* QuernelOutputData();
 std::size_t QuernelOutputSize();

@@ -49,13 +49,26 @@ test("every row of the engine's conversion tables gives the native result", () =
   console.log(`${rows.length} table rows match the native engine`);
 });
 
-test("text in, text out: non-ASCII lists survive the encoding both ways", () => {
-  const result = calls.UnpatchText(
-    engine,
-    calls.kTarrowFormat,
-    "Kraft ÄÖ|50000200 0000    20100000 0001|€ ✓|",
-  );
-  assert.equal(result.output, "Kraft ÄÖ 1|20100000 0001|€ ✓|\r\nKraft ÄÖ 2|20100000 0001|€ ✓|\r\n");
+test("box text in and out: LF line breaks both ways, non-ASCII text kept", () => {
+  const rows = [
+    {
+      mode: calls.kTarrowFormat,
+      input: "Kraft ÄÖ|50000200 0000    20100000 0001|€ ✓|",
+      output: "Kraft ÄÖ 1|20100000 0001|€ ✓|\nKraft ÄÖ 2|20100000 0001|€ ✓|\n",
+    },
+    {
+      mode: calls.kPlainText,
+      input: "Größe\n50000202 0000\n80010000 0001\n",
+      output: "Größe\n80010000 0001\n80010002 0001\n\n",
+    },
+    { mode: calls.kPlainText, input: "\n\n", output: "\n\n\n" },
+    { mode: calls.kPlainText, input: "", output: "" },
+  ];
+  for (const row of rows) {
+    assert.deepEqual(calls.UnpatchBoxText(engine, row.mode, row.input), { output: row.output });
+  }
+  const failure = calls.UnpatchBoxText(engine, calls.kPlainText, "a\n\n5\n");
+  assert.equal(failure.failure.line, 3, "the line of a failure counts LF line breaks");
 });
 
 // Entries of Count FFF that write 93,078 bytes each: 720 of them fit in 64 MiB, the 721st passes it.
@@ -88,5 +101,5 @@ test("the 64 MiB output bound holds in the module's growing memory", () => {
 });
 
 test("a format other than the two is refused", () => {
-  assert.throws(() => calls.UnpatchText(engine, 7, "x"), /answered 3/);
+  assert.throws(() => calls.UnpatchBoxText(engine, 7, "x"), /answered 3/);
 });
