@@ -11,6 +11,7 @@
 #include "cli/command_line.h"
 #include "cli/file_conversion.h"
 #include "cli/one_line_message.h"
+#include "cli/system_files.h"
 #include "cli/whole_stream.h"
 #include "engine/unpatch.h"
 
@@ -76,7 +77,7 @@ int Run(const CommandLine& command_line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // argc is 0 when the program is started with no name at all.
-    const std::vector<std::string_view> arguments(argc > 0 ? argv + 1 : argv, argv + argc);
-    return Run(ParseCommandLine(arguments));
+    UseBinaryStandardStreams();
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv);
+    return Run(ParseCommandLine(std::vector<std::string_view>(arguments.begin(), arguments.end())));
 }

@@ -1,11 +1,12 @@
 #include "cli/whole_stream.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+
+#include "cli/system_files.h"
 
 namespace quernel::cli {
 
@@ -65,7 +66,7 @@ std::string ReadWholeInput(const std::optional<std::string>& path) {
     if (!path) {
         return ReadAll(STDIN_FILENO, "standard input");
     }
-    const int fd = open(path->c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = OpenForReading(*path);
     if (fd < 0) {
         throw StreamError(Reason("cannot open '" + *path + "'", errno));
     }
