@@ -20,7 +20,7 @@
     return module;
   });
   // For whoever drives the page from outside, such as its speed measurement.
-  window.quernelEngine = engine;
+  window.quernel_engine = engine;
 
   function ShowFailure(message) {
     failure.textContent = message;

@@ -20,7 +20,7 @@ async function Main() {
     // As a user would, press a moment after the page has loaded.
     await new Promise((resolve) => setTimeout(resolve, 1000));
     const browser_ms = await page.evaluate(async () => {
-      const engine = await window.quernelEngine;
+      const engine = await window.quernel_engine;
       const entries = [];
       for (let entry = 0; entry < 500; ++entry) {
         const address = (0x20100000 + entry * 0x10000).toString(16).toUpperCase();
