@@ -19,8 +19,8 @@ const QuernelCalls = (() => {
   }
 
   // Runs the engine on length bytes at input, with LF line breaks both ways when box_lines is
-  // true and CR LF otherwise. Returns {output} with the output's bytes as a view
-  // into the module's memory (valid until the next call), {failure} or {outOfMemory: true}.
+  // true and CR LF otherwise. Returns {output} with the output's bytes as a view into the
+  // module's memory (valid until the next call), {failure} or {outOfMemory: true}.
   function Run(engine, mode, input, length, box_lines) {
     const outcome = engine._QuernelUnpatch(mode, input, length, box_lines ? 1 : 0);
     if (outcome === kConverted) {

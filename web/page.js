@@ -1,11 +1,11 @@
 // The page's one action: a press of "Unpatch!" converts the input box's list in the chosen format
-// and replaces the output box with the result. A list that cannot be converted changes nothing: the message says why and the
-// line at fault is selected in the input box.
+// and replaces the output box with the result. A list that cannot be converted changes nothing:
+// the message says why and the line at fault is selected in the input box.
 "use strict";
 
 (() => {
-  const kWarmUpTarrowList = "Warm|500FFF04 0001    20100000 0010|\nUp|500FFF04 0001    20100000 0010|";
-  const kWarmUpPlainTextList = "Warm\n500FFF04 0001\n80100000 0010\n500FFF04 0001\n80100000 0010";
+  const kWarmUpTarrowList = "A|500FFF04 0001    20100000 0010|\nB|500FFF04 0001    20100000 0010|";
+  const kWarmUpPlainTextList = "A\n500FFF04 0001\n80100000 0010\n500FFF04 0001\n80100000 0010";
   const text1 = document.getElementById("Text1");
   const text2 = document.getElementById("Text2");
   const option1 = document.getElementById("Option1");
@@ -44,7 +44,13 @@
   }
 
   function Convert(module, mode) {
-    const result = QuernelCalls.UnpatchBoxText(module, mode, text1.value);
+    let result;
+    try {
+      result = QuernelCalls.UnpatchBoxText(module, mode, text1.value);
+    } catch (error) {
+      ShowFailure(`The conversion stopped unexpectedly; nothing was changed.\n${error}`);
+      return;
+    }
     if (result.output !== undefined) {
       text2.value = result.output;
       text2.scrollTop = 0;

@@ -13,7 +13,7 @@ namespace {
 // The outcome of the last call; the page reads it before it calls again.
 struct LastRun {
     std::string output;
-    int failure_line = 0;
+    quernel::LineNumber failure_line = 0;
     std::string failure_kind;
     std::string failure_message;
 };
@@ -59,8 +59,8 @@ std::size_t QuernelOutputSize() {
     return last_run.output.size();
 }
 
-int QuernelFailureLine() {
-    return last_run.failure_line;
+double QuernelFailureLine() {
+    return static_cast<double>(last_run.failure_line);
 }
 
 const char* QuernelFailureKind() {

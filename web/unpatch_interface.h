@@ -23,9 +23,10 @@ int QuernelUnpatch(int mode, const char* text, std::size_t length, int box_lines
 const char* QuernelOutputData();
 std::size_t QuernelOutputSize();
 
-// The failure's 1-based line, its kind's name ("NotANumber", ...) and its one-line message
-// ("line N: Kind: explanation"), both as NUL-terminated UTF-8.
-int QuernelFailureLine();
+// The failure's 1-based line (a double, which JavaScript takes as it is and which holds any line
+// number exactly), its kind's name ("NotANumber", ...) and its one-line message ("line N: Kind:
+// explanation"), both as NUL-terminated UTF-8.
+double QuernelFailureLine();
 const char* QuernelFailureKind();
 const char* QuernelFailureMessage();
 }
