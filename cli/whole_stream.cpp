@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -13,6 +14,8 @@ namespace quernel::cli {
 namespace {
 
 constexpr std::size_t kMinimumReadSize = 64 * 1024;
+// Windows takes the count of a read or write as an unsigned int: a larger one would wrap.
+constexpr std::size_t kLargestTransfer = std::size_t{1} << 30;
 
 std::string Reason(std::string_view what, int error_number) {
     return std::string(what) + ": " + std::strerror(error_number);
@@ -32,7 +35,8 @@ std::string ReadAll(int fd, std::string_view name) {
             content.reserve(content.capacity() * 2 + kMinimumReadSize);
         }
         content.resize(content.capacity());
-        const ssize_t got = read(fd, content.data() + filled, content.size() - filled);
+        const ssize_t got =
+            read(fd, content.data() + filled, std::min(content.size() - filled, kLargestTransfer));
         if (got == 0) {
             break;
         }
@@ -76,7 +80,8 @@ std::string ReadWholeInput(const std::optional<std::string>& path) {
 
 void WriteWholeOutput(std::string_view text) {
     while (!text.empty()) {
-        const ssize_t written = write(STDOUT_FILENO, text.data(), text.size());
+        const ssize_t written =
+            write(STDOUT_FILENO, text.data(), std::min(text.size(), kLargestTransfer));
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
