@@ -235,7 +235,8 @@ TEST(ProgramInformation, HelpAndVersionGoToStandardOutput) {
 }
 
 TEST(ProgramOutput, FailedWriteIsReportedNotSuccess) {
-    const ProgramResult result = RunProgram(kProgram, {"--plain"}, "Max Money\n", "/dev/full");
+    const ProgramResult result =
+        RunProgram(kProgram, {"--plain"}, "Max Money\n", {.output_path = "/dev/full"});
     EXPECT_EQ(result.exit_status, 2);
     EXPECT_EQ(result.standard_error,
               "quernel-unpatch: cannot write standard output: No space left on device\n");
