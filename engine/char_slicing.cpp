@@ -12,8 +12,8 @@ bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// The number of bytes of the character that starts at byte offset at: the length of a valid
-// UTF-8 sequence there (no overlong forms, no surrogates, nothing past U+10FFFF), otherwise 1.
+}  // namespace
+
 std::size_t CharLengthAt(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
     if (lead < 0x80) {
@@ -49,6 +49,8 @@ std::size_t CharLengthAt(std::string_view text, std::size_t at) {
     }
     return length;
 }
+
+namespace {
 
 // The byte offset just past the first count characters of text (or its size).
 std::size_t ByteOffsetOfChar(std::string_view text, std::ptrdiff_t count) {

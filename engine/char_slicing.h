@@ -9,6 +9,10 @@ namespace quernel {
 // point; a byte that is not part of a valid UTF-8 sequence counts as one character, so any byte
 // string can be cut and every piece keeps its exact bytes.
 
+// The number of bytes of the character that starts at byte offset at: the length of a valid
+// UTF-8 sequence there (no overlong forms, no surrogates, nothing past U+10FFFF), otherwise 1.
+std::size_t CharLengthAt(std::string_view text, std::size_t at);
+
 // The first n characters of text, or all of it when it is shorter. Throws BadPosition for n < 0.
 std::string_view LeftChars(std::string_view text, std::ptrdiff_t n);
 

@@ -3,14 +3,14 @@
 #include <string>
 #include <utility>
 
-#include "engine/char_slicing.h"
+#include "engine/quoted_field.h"
 #include "engine/unpatch_failure.h"
 
 namespace quernel {
 namespace {
 
 constexpr std::uint64_t kLargest32Bit = 0xFFFFFFFF;
-constexpr std::ptrdiff_t kLongestQuotedField = 40;
+constexpr std::size_t kLongestQuotedField = 40;
 
 int DigitValue(char c) {
     if (c >= '0' && c <= '9') {
@@ -29,13 +29,8 @@ int DigitValue(char c) {
 std::string DescribeField(std::string_view field, const FieldSite& site) {
     std::string text = "the ";
     text += site.field;
-    text += " \"";
-    const std::string_view shown = LeftChars(field, kLongestQuotedField);
-    text += shown;
-    if (shown.size() < field.size()) {
-        text += "...";
-    }
-    text += '"';
+    text += ' ';
+    text += QuoteField(field, kLongestQuotedField);
     if (!site.owner.empty()) {
         text += " of the ";
         text += site.owner;

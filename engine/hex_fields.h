@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/unpatch_failure.h"
+
 namespace quernel {
 
 // Names a field for failure reports, e.g. the "value field" of the "target code" on line 2.
@@ -10,7 +12,7 @@ namespace quernel {
 struct FieldSite {
     std::string_view field = "field";
     std::string_view owner;
-    int owner_line = 0;
+    LineNumber owner_line = 0;
 };
 
 // Reads a field of hexadecimal digits, blanks before and after them ignored, as an unsigned

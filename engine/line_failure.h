@@ -7,7 +7,7 @@ namespace quernel {
 // Runs visit(), the conversion of one input line. The helpers it calls know what failed but not
 // where; a failure leaving it is reported at line_number.
 template <typename Visit>
-void VisitLine(int line_number, Visit&& visit) {
+void VisitLine(LineNumber line_number, Visit&& visit) {
     try {
         visit();
     } catch (const UnpatchFailure& failure) {

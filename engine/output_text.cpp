@@ -2,13 +2,16 @@
 
 #include <algorithm>
 
-#include "engine/unpatch_failure.h"
-
 namespace quernel {
 namespace {
 
-int CountLineBreaks(std::string_view text) {
-    int count = 0;
+// Capacity grows in large steps, since every step moves the output; room within it in small
+// ones, since new room is filled with zeros, and memory that is written counts.
+constexpr std::size_t kGrowthFactor = 8;
+constexpr std::size_t kRoomStep = 64 * 1024;
+
+LineNumber CountLineBreaks(std::string_view text) {
+    LineNumber count = 0;
     for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
          at = text.find("\r\n", at + 2)) {
         ++count;
@@ -27,32 +30,39 @@ void OutputText::MakeRoom(std::size_t length) {
         ThrowTooLarge(0);
     }
     const std::size_t needed = size_ + length;
-    // Capacity in large steps, since every step moves the output; room within it in small ones,
-    // since room is filled with zeros, and memory that is written counts.
-    constexpr std::size_t kGrowthFactor = 8;
-    constexpr std::size_t kRoomStep = 64 * 1024;
     if (needed > room_.capacity()) {
-        room_.reserve(std::clamp(kGrowthFactor * room_.capacity(), needed, kMaxOutputBytes));
+        const std::size_t grown = room_.capacity() > kMaxOutputBytes / kGrowthFactor
+                                      ? kMaxOutputBytes
+                                      : kGrowthFactor * room_.capacity();
+        room_.reserve(std::max(needed, grown));
     }
-    room_.resize(std::min(room_.capacity(), std::max(needed, size_ + kRoomStep)));
+    // The string may have given more capacity than was asked for; the room stops at the bound.
+    const std::size_t step_end = std::min({size_ + kRoomStep, room_.capacity(), kMaxOutputBytes});
+    room_.resize(std::max(needed, step_end));
 }
 
-void OutputText::ThrowTooLarge(int line) {
+void OutputText::ThrowTooLarge(LineNumber line) {
     throw UnpatchFailure(FailureKind::OutOfRange, line,
                          "the output would grow past 64 MiB; convert the list in smaller parts");
 }
 
-void OutputText::AppendLines(std::string_view lines, int first_line) {
-    const std::size_t room = kMaxOutputBytes - size_;
-    if (lines.size() + 2 > room) {
-        // The lines whose CR LF still fits are in; the next one passes the limit.
-        ThrowTooLarge(first_line + CountLineBreaks(lines.substr(0, room)));
+void OutputText::AppendLines(std::string_view lines, LineNumber first_line) {
+    const std::size_t bound_left = kMaxOutputBytes - size_;
+    if (bound_left < 2 || lines.size() > bound_left - 2) {
+        // The lines whose CR LF still fits are in; the next one passes the bound.
+        ThrowTooLarge(first_line + CountLineBreaks(lines.substr(0, bound_left)));
     }
-    // A run of lines can be most of the output: it goes in with one copy, and no zeros ahead.
-    room_.resize(size_);
-    room_.append(lines);
-    room_.append("\r\n", 2);
-    size_ = room_.size();
+    const std::size_t length = lines.size() + 2;
+    if (length > room_.size() - size_) {
+        // A run longer than the room left goes in with one copy, and no zeros ahead of it.
+        room_.resize(size_);
+        room_.append(lines);
+        room_.append("\r\n", 2);
+    } else {
+        std::memcpy(room_.data() + size_, lines.data(), lines.size());
+        std::memcpy(room_.data() + size_ + lines.size(), "\r\n", 2);
+    }
+    size_ += length;
 }
 
 }  // namespace quernel

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/unpatch_failure.h"
+
 namespace quernel {
 
 // A run's output stops here: a short list can ask for gigabytes (thousands of entries of 4095
@@ -15,6 +17,12 @@ inline constexpr std::size_t kMaxOutputBytes = std::size_t{64} * 1024 * 1024;
 // The text a run builds, one whole line at a time, each ending with CR LF. This runs for every
 // line of the output, so lines are copied straight into room made ahead of them, and the room is
 // made in steps of many lines.
+//
+// Invariant: size_ <= room_.size() <= kMaxOutputBytes. The first size_ bytes of room_ are the
+// output, the rest is room that may be written. Room is never made past the bound, whatever
+// capacity the string's allocations happen to give, so every subtraction below is of a smaller
+// size from a larger one, and a line that would pass the bound fails before a byte of it is
+// written.
 class OutputText {
 public:
     // Starts with capacity for about expected_bytes of output.
@@ -34,7 +42,7 @@ public:
     // Appends lines that stand joined by CR LF, as they do in the input, and a closing CR LF: a
     // run of copied lines in one step. When they would pass kMaxOutputBytes, the failure names
     // the line that passes it, counting from first_line.
-    void AppendLines(std::string_view lines, int first_line);
+    void AppendLines(std::string_view lines, LineNumber first_line);
 
     std::string Take() && {
         room_.resize(size_);
@@ -72,9 +80,9 @@ private:
 
     // Makes room for at least length more bytes, or throws OutOfRange past kMaxOutputBytes.
     void MakeRoom(std::size_t length);
-    [[noreturn]] static void ThrowTooLarge(int line);
+    [[noreturn]] static void ThrowTooLarge(LineNumber line);
 
-    std::string room_;      // the output, then room for more (zeros, not yet written)
+    std::string room_;      // the output, then room for more
     std::size_t size_ = 0;  // how much of room_ is output
 };
 

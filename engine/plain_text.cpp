@@ -14,7 +14,7 @@ constexpr int kAddressWidth = 6;
 
 // Expands the repeater code on line line_number; target is the line after it, or the end.
 void ExpandPlainTextRepeater(std::string_view code, CodeLines::Iterator target,
-                             CodeLines::Iterator end, int line_number, OutputText& output) {
+                             CodeLines::Iterator end, LineNumber line_number, OutputText& output) {
     const std::string_view repeater_text = CutRepeaterText(code);
     if (target == end) {
         throw UnpatchFailure(FailureKind::NoNextLine, 0,
@@ -26,7 +26,7 @@ void ExpandPlainTextRepeater(std::string_view code, CodeLines::Iterator target,
     // The type digits stay apart from the address: written back as typed, never carried into.
     const std::string_view type_prefix = LeftChars(target_code, 2);
 
-    const int target_line = line_number + 1;
+    const LineNumber target_line = line_number + 1;
     RepeaterFields repeater;
     TargetFields fields;
     repeater.ValueStep =
@@ -47,7 +47,7 @@ void ExpandPlainTextRepeater(std::string_view code, CodeLines::Iterator target,
 // run of them is appended in one piece.
 class CopiedLines {
 public:
-    void Add(std::string_view line, int line_number) {
+    void Add(std::string_view line, LineNumber line_number) {
         if (first_line_ == 0) {
             first_line_ = line_number;
             lines_ = line;
@@ -66,14 +66,14 @@ public:
 
 private:
     std::string_view lines_;
-    int first_line_ = 0;  // 0 while there are none
+    LineNumber first_line_ = 0;  // 0 while there are none
 };
 
 }  // namespace
 
 void ConvertPlainText(const CodeLines& lines, OutputText& output) {
     CopiedLines copied;
-    int line_number = 0;
+    LineNumber line_number = 0;
     for (auto line = lines.begin(); line != lines.end(); ++line) {
         ++line_number;
         const std::string_view text = *line;

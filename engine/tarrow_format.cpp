@@ -59,7 +59,7 @@ void ExpandEntry(const Entry& entry, OutputText& output) {
 }  // namespace
 
 void ConvertTarrowFormat(const CodeLines& lines, OutputText& output) {
-    int line_number = 0;
+    LineNumber line_number = 0;
     for (const std::string_view line : lines) {
         ++line_number;
         const std::size_t first_bar = line.find('|');

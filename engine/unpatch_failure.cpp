@@ -20,7 +20,7 @@ std::string_view FailureKindName(FailureKind kind) noexcept {
 
 namespace {
 
-std::string ComposeMessage(FailureKind kind, int line, const std::string& explanation) {
+std::string ComposeMessage(FailureKind kind, LineNumber line, const std::string& explanation) {
     std::string message;
     if (line > 0) {
         message = "line " + std::to_string(line) + ": ";
@@ -33,7 +33,7 @@ std::string ComposeMessage(FailureKind kind, int line, const std::string& explan
 
 }  // namespace
 
-UnpatchFailure::UnpatchFailure(FailureKind kind, int line, std::string explanation)
+UnpatchFailure::UnpatchFailure(FailureKind kind, LineNumber line, std::string explanation)
     : kind_(kind),
       line_(line),
       explanation_(std::move(explanation)),

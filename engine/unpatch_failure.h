@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <string>
 #include <string_view>
 
 namespace quernel {
+
+// 1-based input lines. A list can hold more lines than an int counts.
+using LineNumber = std::int64_t;
 
 enum class FailureKind { NotANumber, OutOfRange, BadPosition, NoNextLine };
 
@@ -15,10 +19,10 @@ std::string_view FailureKindName(FailureKind kind) noexcept;
 class UnpatchFailure : public std::exception {
 public:
     // line is the 1-based input line whose visit failed; 0 when a helper fails outside a run.
-    UnpatchFailure(FailureKind kind, int line, std::string explanation);
+    UnpatchFailure(FailureKind kind, LineNumber line, std::string explanation);
 
     FailureKind kind() const noexcept { return kind_; }
-    int line() const noexcept { return line_; }
+    LineNumber line() const noexcept { return line_; }
     // The explanation alone, without the line and the kind.
     const std::string& explanation() const noexcept { return explanation_; }
     // "line N: Kind: explanation".
@@ -26,7 +30,7 @@ public:
 
 private:
     FailureKind kind_;
-    int line_;
+    LineNumber line_;
     std::string explanation_;
     std::string message_;
 };

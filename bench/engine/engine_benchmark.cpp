@@ -11,14 +11,14 @@ namespace quernel::bench {
 namespace {
 
 void UnpatchWorkload(benchmark::State& state, const Workload& workload) {
-    std::size_t outputBytes = 0;
+    std::size_t output_bytes = 0;
     for (auto _ : state) {
         const std::string output = Unpatch(workload.mode, workload.input);
-        outputBytes = output.size();
+        output_bytes = output.size();
         benchmark::DoNotOptimize(output.data());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * outputBytes));
-    state.counters["output_MB"] = static_cast<double>(outputBytes) / 1e6;
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * output_bytes));
+    state.counters["output_MB"] = static_cast<double>(output_bytes) / 1e6;
 }
 
 void CopyFloor(benchmark::State& state, const Workload& workload) {
@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
     // that a real first conversion does not have. A fixed threshold keeps every large output
     // freshly mapped, page faults included, for the engine and the floor alike.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-    for (auto make : {BulkTarrow, BulkPlainText, CopyHeavyPlainText, TypicalPlainText}) {
+    for (auto make : {BulkTarrow, BulkPlainText, CopyHeavyPlainText, AlternatingPlainText,
+                      GroupedPlainText, TypicalPlainText}) {
         RegisterWorkload(make);
     }
     benchmark::Initialize(&argc, argv);

@@ -43,6 +43,34 @@ Workload CopyHeavyPlainText() {
     return workload;
 }
 
+namespace {
+
+constexpr int kMixedPairs = 1'000'000;
+constexpr char kRepeaterAndTarget[] = "50000000 0000\r\n80010000 0005\r\n";
+constexpr char kCopiedLine[] = "10010000 0005\r\n";
+
+}  // namespace
+
+Workload AlternatingPlainText() {
+    Workload workload{"alternating_plain_text", UnpatchMode::PlainText, {}};
+    for (int pair = 0; pair < kMixedPairs; ++pair) {
+        workload.input += kRepeaterAndTarget;
+        workload.input += kCopiedLine;
+    }
+    return workload;
+}
+
+Workload GroupedPlainText() {
+    Workload workload{"grouped_plain_text", UnpatchMode::PlainText, {}};
+    for (int pair = 0; pair < kMixedPairs; ++pair) {
+        workload.input += kRepeaterAndTarget;
+    }
+    for (int pair = 0; pair < kMixedPairs; ++pair) {
+        workload.input += kCopiedLine;
+    }
+    return workload;
+}
+
 Workload TypicalPlainText() {
     Workload workload{"typical_plain_text", UnpatchMode::PlainText, {}};
     for (int block = 0; block < 30; ++block) {

@@ -18,6 +18,11 @@ Workload BulkTarrow();
 Workload BulkPlainText();
 // 3,000,000 ordinary lines, all copied.
 Workload CopyHeavyPlainText();
+// 1,000,000 repeater codes with their target codes, each followed by a copied line: output
+// alternates between expanded and copied lines.
+Workload AlternatingPlainText();
+// The same lines grouped: all repeater codes with their target codes, then all copied lines.
+Workload GroupedPlainText();
 // A 300-line list of headings, ordinary codes and small repeaters, as people paste them.
 Workload TypicalPlainText();
 

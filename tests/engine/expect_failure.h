@@ -9,7 +9,7 @@ namespace quernel::testing {
 // Runs action, which must throw an UnpatchFailure of kind at line (line 0: a helper outside a run).
 // Returns the failure's message so that callers can check its wording.
 template <typename Action>
-std::string ExpectFailure(FailureKind kind, int line, Action&& action) {
+std::string ExpectFailure(FailureKind kind, LineNumber line, Action&& action) {
     try {
         action();
     } catch (const UnpatchFailure& failure) {

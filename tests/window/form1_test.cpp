@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "tests/support/bound_lists.h"
 #include "window/line_breaks.h"
 
 namespace {
@@ -244,6 +245,27 @@ private slots:
         QTest::newRow("output past 64 MiB")
             << "Option1" << QByteArray("E|500FFF04 0001    20100000 0010|\r\n").repeated(721)
             << "line 721: OutOfRange: the output would grow past 64 MiB";
+        // After a long stretch of lines that make no output, which once let the output pass the
+        // bound and write past its memory.
+        using quernel::testing::BoundOutcome;
+        const std::pair<const char*, BoundOutcome> bound_rows[] = {
+            {"Option1", BoundOutcome::OneOver},
+            {"Option1", BoundOutcome::FarOver},
+            {"Option2", BoundOutcome::FarOver},
+        };
+        for (const auto& [option, outcome] : bound_rows) {
+            const auto mode = QString(option) == "Option1" ? quernel::UnpatchMode::TarrowFormat
+                                                           : quernel::UnpatchMode::PlainText;
+            const quernel::testing::BoundList list =
+                quernel::testing::MakeBoundList(mode, 700 * 1024, outcome);
+            const QByteArray name =
+                QByteArray(option) + " after silent lines, " +
+                QByteArray::fromStdString(std::string(quernel::testing::BoundOutcomeName(outcome)));
+            QTest::newRow(name.constData())
+                << option << QByteArray::fromStdString(list.input)
+                << QString("line %1: OutOfRange: the output would grow past 64 MiB")
+                       .arg(list.failing_line);
+        }
     }
 
     void failingRunWarnsAndKeepsEverything() {
