@@ -11,7 +11,8 @@
 #include "cli/command_line.h"
 #include "cli/file_conversion.h"
 #include "cli/one_line_message.h"
-#include "cli/system_files.h"
+#include "cli/stream_error.h"
+#include "cli/system_streams.h"
 #include "cli/whole_stream.h"
 #include "engine/unpatch.h"
 
