@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """Draws Quernel's desktop icons from the window's own pixel art in window/icon/.
 
 Writes quernel-<size>.png for every size of the hicolor theme that the package installs, and
@@ -7,7 +6,7 @@ art as drawn; the others are the 32-pixel art, each output pixel the average of 
 that it covers, so whole multiples of 32 stay sharp. The output depends on the art alone: run it
 again after changing the art, and commit what it writes.
 
-Usage: packaging/icons/draw-icons   (from any folder; needs only Python 3)
+Usage: script/draw-icons
 """
 import pathlib
 import re
