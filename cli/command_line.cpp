@@ -7,22 +7,22 @@ namespace {
 constexpr std::string_view kHelpText =
     "Usage: quernel-unpatch (--tarrow | --plain) [--raw] [FILE]\n"
     "Expands every repeater code of a code list into the codes it stands for.\n"
-    "Reads FILE, or standard input when FILE is absent or -, and writes the result to\n"
-    "standard output.\n"
+    "Reads FILE, or standard input when FILE is absent or -, and writes the\n"
+    "expanded list to standard output.\n"
     "\n"
-    "  --tarrow    the list is in the Tarrow Format (Name|codes|tail)\n"
-    "  --plain     the list is Plain Text, one code per line\n"
-    "  --raw       pass the bytes to the conversion unchanged: lines are separated by CR LF\n"
-    "              only, and the output keeps CR LF line ends\n"
-    "  --help      show this help and exit\n"
-    "  --version   show the version and exit\n"
+    "  --tarrow       the list is in the Tarrow Format (Name|codes|tail)\n"
+    "  --plain        the list is Plain Text, one code per line\n"
+    "  --raw          pass the bytes to the conversion unchanged: lines are\n"
+    "                 separated by CR LF only, and the output keeps CR LF\n"
+    "  -h, --help     show this help and exit\n"
+    "  -V, --version  show the version and exit\n"
     "\n"
-    "Without --raw the input is a text file whose lines end with LF or CR LF; the output's\n"
-    "lines end the way the input's first line does.\n"
+    "Without --raw the input is a text file whose lines end with LF or CR LF;\n"
+    "the output's lines end the way the input's first line does.\n"
     "\n"
-    "Exit status: 0 on success, 1 when the list cannot be converted (the reason goes to\n"
-    "standard error and nothing to standard output), 2 for a bad command line or a file\n"
-    "that cannot be read or written.\n";
+    "Exit status: 0 on success; 1 when the list cannot be converted (the reason\n"
+    "goes to standard error, nothing to standard output); 2 for a bad command\n"
+    "line or a file that cannot be read or written.\n";
 
 struct Parser {
     std::optional<UnpatchMode> mode;
@@ -56,9 +56,9 @@ CommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
             parser.TakeOperand(argument);
         } else if (argument == "--") {
             options_ended = true;
-        } else if (argument == "--help") {
+        } else if (argument == "-h" || argument == "--help") {
             return HelpRequest{};
-        } else if (argument == "--version") {
+        } else if (argument == "-V" || argument == "--version") {
             return VersionRequest{};
         } else if (argument == "--tarrow") {
             parser.ChooseMode(UnpatchMode::TarrowFormat);

@@ -53,15 +53,17 @@ void OutputText::AppendLines(std::string_view lines, LineNumber first_line) {
         ThrowTooLarge(first_line + CountLineBreaks(lines.substr(0, bound_left)));
     }
     const std::size_t length = lines.size() + 2;
-    if (length > room_.size() - size_) {
-        // A run longer than the room left goes in with one copy, and no zeros ahead of it.
-        room_.resize(size_);
-        room_.append(lines);
-        room_.append("\r\n", 2);
-    } else {
-        std::memcpy(room_.data() + size_, lines.data(), lines.size());
-        std::memcpy(room_.data() + size_ + lines.size(), "\r\n", 2);
+    if (length <= kRoomStep || length <= room_.size() - size_) {
+        char* out = Extend(length);
+        std::memcpy(out, lines.data(), lines.size());
+        std::memcpy(out + lines.size(), "\r\n", 2);
+        return;
     }
+    // A long run goes in with one copy and no zeros ahead of it; the room left is given up, and
+    // made anew in steps by the lines that follow.
+    room_.resize(size_);
+    room_.append(lines);
+    room_.append("\r\n", 2);
     size_ += length;
 }
 

@@ -110,8 +110,8 @@ void CheckUnpatch(UnpatchMode mode, const std::uint8_t* data, std::size_t size) 
     try {
         CheckOutput(mode, input, Unpatch(mode, input));
     } catch (const UnpatchFailure& failure) {
-        const auto inputLines = static_cast<int>(SplitAtCrLf(input).size());
-        Expect(failure.line() >= 1 && failure.line() <= inputLines,
+        const auto input_lines = static_cast<LineNumber>(SplitAtCrLf(input).size());
+        Expect(failure.line() >= 1 && failure.line() <= input_lines,
                "a failure names a line of the input", failure.what());
         Expect(std::string_view(failure.what())
                    .starts_with("line " + std::to_string(failure.line()) + ": "),

@@ -1,9 +1,9 @@
-#include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
 
 #include "window/application.h"
 #include "window/form1.h"
+#include "window/start_messages.h"
 
 namespace {
 
@@ -19,19 +19,6 @@ bool HasDisplay() {
     return false;
 }
 
-QtMessageHandler qt_handler = nullptr;
-
-// While Qt starts, its fatal message (a display that is named but cannot be reached) ends the
-// program with one clear line instead of an abort; every other message goes on as usual.
-void StartMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type != QtFatalMsg) {
-        qt_handler(type, context, message);
-        return;
-    }
-    std::fputs("quernel: cannot connect to the display to show the window\n", stderr);
-    std::_Exit(EXIT_FAILURE);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -41,9 +28,9 @@ int main(int argc, char* argv[]) {
             stderr);
         return EXIT_FAILURE;
     }
-    qt_handler = qInstallMessageHandler(StartMessage);
+    quernel::StartMessages start_messages;
     quernel::Application application(argc, argv);
-    qInstallMessageHandler(qt_handler);
+    start_messages.Release();
 
     quernel::Form1 form1;
     form1.show();

@@ -54,7 +54,13 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{{"--plain", "--plain"}, "plain text <stdin>"},
         CommandLineCase{{"--plain", "--", "--raw"}, "plain text --raw"},
         CommandLineCase{{"--plain", "--", "-"}, "plain text <stdin>"},
-        CommandLineCase{{"--tarrow", "--help"}, "help"},
+        CommandLineCase{{"--tarrow", "--help"}, "help"}, CommandLineCase{{"-h"}, "help"},
+        CommandLineCase{{"--plain", "-h", "a.txt"}, "help"}, CommandLineCase{{"-V"}, "version"},
+        CommandLineCase{{"-V", "--bogus"}, "version"},
+        CommandLineCase{{"--bogus", "-V"}, "usage error: unknown option '--bogus'"},
+        CommandLineCase{{"--plain", "--", "-h"}, "plain text -h"},
+        CommandLineCase{{"-H"}, "usage error: unknown option '-H'"},
+        CommandLineCase{{"-v"}, "usage error: unknown option '-v'"},
         CommandLineCase{{"--bogus", "--help"}, "usage error: unknown option '--bogus'"},
         CommandLineCase{{"--version", "--bogus"}, "version"},
         CommandLineCase{{}, "usage error: choose the format of the list with --tarrow or --plain"},
@@ -65,6 +71,18 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{{"-p"}, "usage error: unknown option '-p'"},
         CommandLineCase{{"--plain", "a.txt", "b.txt"},
                         "usage error: only one FILE can be given, got 'a.txt' and 'b.txt'"}));
+
+// Every line of the help fits a standard 80-column terminal without wrapping.
+TEST(HelpText, FitsEightyColumns) {
+    constexpr std::size_t kTerminalWidth = 80;
+    std::string_view rest = HelpText();
+    ASSERT_TRUE(rest.ends_with('\n'));
+    for (int line_number = 1; !rest.empty(); ++line_number) {
+        const std::string_view line = rest.substr(0, rest.find('\n'));
+        EXPECT_LE(line.size(), kTerminalWidth) << "help line " << line_number << ": " << line;
+        rest.remove_prefix(line.size() + 1);
+    }
+}
 
 }  // namespace
 }  // namespace quernel::cli

@@ -243,16 +243,24 @@ TEST_P(ProgramTest, BehavesAsUsersExpect) {
 INSTANTIATE_TEST_SUITE_P(Cases, ProgramTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return info.param.name; });
 
+// Help and version, long and short, go to standard output with status 0.
 TEST(ProgramInformation, HelpAndVersionGoToStandardOutput) {
-    const ProgramResult help = RunProgram(kProgram, {"--plain", "--help"}, "");
-    EXPECT_EQ(help.exit_status, 0);
-    EXPECT_TRUE(help.standard_output.starts_with(
-        "Usage: quernel-unpatch (--tarrow | --plain) [--raw] [FILE]\n"));
-    EXPECT_EQ(help.standard_error, "");
-
-    const ProgramResult version = RunProgram(kProgram, {"--version"}, "");
-    EXPECT_EQ(version.exit_status, 0);
-    EXPECT_EQ(version.standard_output, "quernel-unpatch " QUERNEL_VERSION "\n");
+    const std::string usage = "Usage: quernel-unpatch (--tarrow | --plain) [--raw] [FILE]\n";
+    const std::string version = "quernel-unpatch " QUERNEL_VERSION "\n";
+    const struct {
+        std::vector<std::string> arguments;
+        std::string output_start;
+    } cases[] = {
+        {{"--help"}, usage},         {{"-h"}, usage},          {{"--plain", "--help"}, usage},
+        {{"--tarrow", "-h"}, usage}, {{"--version"}, version}, {{"-V"}, version},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
+        const ProgramResult result = RunProgram(kProgram, c.arguments, "");
+        EXPECT_EQ(result.exit_status, 0);
+        EXPECT_TRUE(result.standard_output.starts_with(c.output_start)) << result.standard_output;
+        EXPECT_EQ(result.standard_error, "");
+    }
 }
 
 TEST(ProgramOutput, FailedWriteIsReportedNotSuccess) {
