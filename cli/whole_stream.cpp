@@ -13,8 +13,8 @@ namespace {
 constexpr std::size_t kChunkSize = std::size_t{1} << 20;
 
 [[noreturn]] void RefuseAsTooLarge(const InputStream& input) {
-    throw StreamError("cannot read " + input.Name() + ": it is larger than 1 GiB, the most " +
-                      "quernel-unpatch reads");
+    throw StreamError("cannot read " + input.Name() + ": it is larger than " +
+                      std::to_string(kInputBound >> 30) + " GiB, the most quernel-unpatch reads");
 }
 
 // Reads into chunk until it is full or the input ends; returns how much it holds.

@@ -11,7 +11,8 @@ struct ProgramResult {
     int exit_status = -1;
     std::string standard_output;
     std::string standard_error;
-    // The most memory the program held resident at any time, its own children included.
+    // The most memory the program held resident at any time, its own children included. It
+    // starts as a copy of the test process, so this is never below what the test held then.
     std::uint64_t peak_resident_bytes = 0;
 };
 
