@@ -129,7 +129,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     command1_->setAccessibleDescription(
         "Expand the repeater codes of the input into the output, in the chosen format");
 
-    setTabOrder(text1_, text2_->Editor());
+    setTabOrder(text1_, text2_->Editor());  // Text2's focus is on whichever of them is in sight
     setTabOrder(text2_->Editor(), text2_->View());
     setTabOrder(text2_->View(), command1_);
     setTabOrder(command1_, option1_);

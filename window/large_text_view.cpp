@@ -154,7 +154,8 @@ void LargeTextView::SelectAll() {
 
 QString LargeTextView::SelectedText() const {
     const std::size_t from = SelectionStart();
-    const std::string_view selected = std::string_view(lines_.Text()).substr(from, SelectionEnd() - from);
+    const std::string_view selected =
+        std::string_view(lines_.Text()).substr(from, SelectionEnd() - from);
     return BoxTextOfCodeList(selected);
 }
 
@@ -210,9 +211,8 @@ void LargeTextView::LayOut(int line, QTextLayout* layout) const {
 
 std::size_t LargeTextView::OffsetAt(QPoint viewport_point) const {
     const int row = (viewport_point.y() - kMargin) / LineHeight();
-    const int line =
-        std::clamp(FirstVisibleLine() + (viewport_point.y() < kMargin ? -1 : row), 0,
-                   lines_.Count() - 1);
+    const int line = std::clamp(FirstVisibleLine() + (viewport_point.y() < kMargin ? -1 : row), 0,
+                                lines_.Count() - 1);
     QTextLayout layout;
     LayOut(line, &layout);
     const qreal x = viewport_point.x() - kMargin + horizontalScrollBar()->value();
@@ -284,8 +284,8 @@ std::size_t LargeTextView::LineMove(std::size_t offset, int lines) {
     QTextLayout layout;
     if (preferred_x_ < 0) {
         LayOut(from, &layout);
-        preferred_x_ = static_cast<int>(
-            layout.lineAt(0).cursorToX(Utf16Column(lines_.Line(from), offset - lines_.Start(from))));
+        preferred_x_ = static_cast<int>(layout.lineAt(0).cursorToX(
+            Utf16Column(lines_.Line(from), offset - lines_.Start(from))));
     }
     const int to = std::clamp(from + lines, 0, lines_.Count() - 1);
     if (to == from) {
@@ -293,8 +293,7 @@ std::size_t LargeTextView::LineMove(std::size_t offset, int lines) {
     }
     QTextLayout target;
     LayOut(to, &target);
-    return lines_.Start(to) +
-           ByteColumn(lines_.Line(to), target.lineAt(0).xToCursor(preferred_x_));
+    return lines_.Start(to) + ByteColumn(lines_.Line(to), target.lineAt(0).xToCursor(preferred_x_));
 }
 
 bool LargeTextView::Navigate(QKeyEvent* event) {
@@ -322,11 +321,11 @@ bool LargeTextView::Navigate(QKeyEvent* event) {
     switch (found->move) {
         case Move::NextCharacter:
             to = !found->select && anchor_ != caret_ ? std::max(anchor_, caret_)
-                                                      : lines_.NextCharacter(from);
+                                                     : lines_.NextCharacter(from);
             break;
         case Move::PreviousCharacter:
             to = !found->select && anchor_ != caret_ ? std::min(anchor_, caret_)
-                                                      : lines_.PreviousCharacter(from);
+                                                     : lines_.PreviousCharacter(from);
             break;
         case Move::NextWord:
             to = from >= lines_.End(line) ? lines_.NextCharacter(from) : WordEnd(from);
@@ -431,8 +430,8 @@ void LargeTextView::paintEvent(QPaintEvent*) {
         if (hasFocus() && line == lines_.LineOf(caret_)) {
             layout.drawCursor(&painter, at, Utf16Column(lines_.Line(line), caret_ - start));
         }
-        widest = std::max(widest, static_cast<int>(std::ceil(layout.lineAt(0).naturalTextWidth())) +
-                                      2 * kMargin);
+        widest = std::max(
+            widest, static_cast<int>(std::ceil(layout.lineAt(0).naturalTextWidth())) + 2 * kMargin);
     }
     if (widest > content_width_) {  // a line wider than the longest one by bytes came into sight
         content_width_ = widest;
@@ -487,8 +486,7 @@ void LargeTextView::mouseMoveEvent(QMouseEvent* event) {
 
 void LargeTextView::mouseReleaseEvent(QMouseEvent* event) {
     QClipboard* clipboard = QApplication::clipboard();
-    if (event->button() == Qt::LeftButton && clipboard->supportsSelection() &&
-        caret_ != anchor_) {
+    if (event->button() == Qt::LeftButton && clipboard->supportsSelection() && caret_ != anchor_) {
         clipboard->setText(SelectedText(), QClipboard::Selection);
     }
 }

@@ -81,8 +81,7 @@ void LargeTextViewAccessible::removeSelection(int selection_index) {
     }
 }
 
-void LargeTextViewAccessible::setSelection(int selection_index, int start_offset,
-                                           int end_offset) {
+void LargeTextViewAccessible::setSelection(int selection_index, int start_offset, int end_offset) {
     if (selection_index == 0) {
         View()->Select(Byte(start_offset), Byte(end_offset));
     }

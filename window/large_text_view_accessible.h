@@ -32,8 +32,8 @@ public:
                              int* start_offset, int* end_offset) const override;
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary_type,
                             int* start_offset, int* end_offset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary_type,
-                         int* start_offset, int* end_offset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary_type, int* start_offset,
+                         int* end_offset) const override;
     int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;

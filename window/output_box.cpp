@@ -49,7 +49,7 @@ OutputBox::OutputBox(QWidget* parent, int editor_lines)
     pages_->addWidget(view_);
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setFocusPolicy(Qt::NoFocus);  // the page in sight takes the focus
+    setFocusPolicy(Qt::NoFocus);  // the page in sight takes the focus, even when given to the box
     Show(editor_);
     connect(view_, &LargeTextView::EditRequested, this,
             [this](QEvent* event) { MoveToEditor(event); });
@@ -81,10 +81,13 @@ bool OutputBox::ShowsView() const {
 void OutputBox::Show(QWidget* page) {
     const bool had_focus = isAncestorOf(QApplication::focusWidget());
     pages_->setCurrentWidget(page);
-    setFocusProxy(page);
     if (had_focus) {
         page->setFocus();
     }
+}
+
+void OutputBox::focusInEvent(QFocusEvent*) {
+    pages_->currentWidget()->setFocus();
 }
 
 void OutputBox::MoveToEditor(QEvent* pending_edit) {
@@ -98,8 +101,7 @@ void OutputBox::MoveToEditor(QEvent* pending_edit) {
     editor_->setPlainText(BoxTextOfCodeList(lines.Text()));
     QTextCursor cursor(editor_->document());
     cursor.setPosition(EditorPosition(editor_->document(), lines, anchor));
-    cursor.setPosition(EditorPosition(editor_->document(), lines, caret),
-                       QTextCursor::KeepAnchor);
+    cursor.setPosition(EditorPosition(editor_->document(), lines, caret), QTextCursor::KeepAnchor);
     editor_->setTextCursor(cursor);
     view_->SetText(std::string());
 

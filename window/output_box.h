@@ -12,10 +12,10 @@ class LargeTextView;
 class PlainTextBox;
 
 // The output box: to the rest of the program one text box whose whole text is read and replaced
-// in one step. A text of up to kEditorLines lines (line breaks) shows in an editor; a longer one shows in a
-// view that holds the text itself and lays out only what is in sight, so that any output shows
-// at once. The first key that edits the view's text moves the text into the editor, keeping the
-// caret, the selection and the scroll position, and applies the key there.
+// in one step. A text of up to kEditorLines lines (line breaks) shows in an editor; a longer one
+// shows in a view that holds the text itself and lays out only what is in sight, so that any output
+// shows at once. The first key that edits the view's text moves the text into the editor, keeping
+// the caret, the selection and the scroll position, and applies the key there.
 class OutputBox : public QWidget {
     Q_OBJECT
 
@@ -33,6 +33,9 @@ public:
     PlainTextBox* Editor() const { return editor_; }
     LargeTextView* View() const { return view_; }
     bool ShowsView() const;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void Show(QWidget* page);

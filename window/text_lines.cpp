@@ -113,8 +113,7 @@ std::size_t TextLines::PreviousCharacter(std::size_t offset) const {
         return line > 0 ? End(line - 1) : 0;
     }
     std::size_t previous = offset - 1;
-    while (previous > Start(line) && IsContinuation(text_[previous]) &&
-           offset - previous < 4) {
+    while (previous > Start(line) && IsContinuation(text_[previous]) && offset - previous < 4) {
         --previous;
     }
     return previous + SequenceLength(Line(line), previous - Start(line)) == offset ? previous
@@ -130,9 +129,9 @@ void TextLines::IndexUtf16() const {
     for (int line = 0; line < Count(); ++line) {
         utf16_starts_.push_back(static_cast<std::uint32_t>(units));
         if (line + 1 < Count()) {
-            units += static_cast<std::size_t>(
-                Utf16Column(std::string_view(text_).substr(Start(line), Start(line + 1) - Start(line)),
-                            Start(line + 1) - Start(line)));
+            units += static_cast<std::size_t>(Utf16Column(
+                std::string_view(text_).substr(Start(line), Start(line + 1) - Start(line)),
+                Start(line + 1) - Start(line)));
         }
     }
 }
@@ -144,7 +143,8 @@ std::size_t TextLines::Utf16Offset(std::size_t offset) const {
     }
     IndexUtf16();
     const int line = LineOf(offset);
-    const std::string_view from_start = std::string_view(text_).substr(Start(line), offset - Start(line));
+    const std::string_view from_start =
+        std::string_view(text_).substr(Start(line), offset - Start(line));
     return utf16_starts_[static_cast<std::size_t>(line)] +
            static_cast<std::size_t>(Utf16Column(from_start, from_start.size()));
 }
@@ -159,7 +159,8 @@ std::size_t TextLines::ByteOffset(std::size_t utf16_offset) const {
     const std::size_t next = line + 1 < Count() ? Start(line + 1) : text_.size();
     const std::string_view rest = std::string_view(text_).substr(Start(line), next - Start(line));
     return Start(line) +
-           ByteColumn(rest, static_cast<int>(utf16_offset - utf16_starts_[static_cast<std::size_t>(line)]));
+           ByteColumn(rest, static_cast<int>(utf16_offset -
+                                             utf16_starts_[static_cast<std::size_t>(line)]));
 }
 
 int Utf16Column(std::string_view line, std::size_t bytes) {

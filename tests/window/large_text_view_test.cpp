@@ -129,9 +129,8 @@ private slots:
         QTest::addColumn<QString>("copied");
         QTest::newRow("all, CR LF") << QByteArray("ab\r\ncd\r\n") << Span{0, 8} << "ab\ncd\n";
         QTest::newRow("backwards") << QByteArray("ab\r\ncd") << Span{5, 1} << "b\nc";
-        QTest::newRow("non-ASCII")
-            << QByteArray("\xC3\xA9t\xC3\xA9\r\n\xE2\x82\xAC") << Span{2, 11}
-            << QString::fromUtf8("t\xC3\xA9\n\xE2\x82\xAC");
+        QTest::newRow("non-ASCII") << QByteArray("\xC3\xA9t\xC3\xA9\r\n\xE2\x82\xAC") << Span{2, 11}
+                                   << QString::fromUtf8("t\xC3\xA9\n\xE2\x82\xAC");
     }
     void copyIsPlainText() {
         QFETCH(QByteArray, text);
@@ -180,7 +179,8 @@ private slots:
         QVERIFY2(view_->horizontalScrollBar()->maximum() >= width - view_->viewport()->width(),
                  qPrintable(QString::number(view_->horizontalScrollBar()->maximum())));
 
-        QTest::keyClick(view_.get(), Qt::Key_End, Qt::ControlModifier);  // the caret comes into sight
+        QTest::keyClick(view_.get(), Qt::Key_End,
+                        Qt::ControlModifier);  // the caret comes into sight
         QCOMPARE(view_->verticalScrollBar()->value(), view_->verticalScrollBar()->maximum());
         QVERIFY(view_->horizontalScrollBar()->value() > 0);
         QTest::keyClick(view_.get(), Qt::Key_Home, Qt::ControlModifier);

@@ -25,9 +25,8 @@ private slots:
             << QByteArray("a\r\r\nb") << QByteArrayList{"a", "", "b"} << 0;
         QTest::newRow("empty lines")
             << QByteArray("\r\n\r\nxy") << QByteArrayList{"", "", "xy"} << 2;
-        QTest::newRow("non-ASCII")
-            << QByteArray("\xC3\xA9\r\n\xE2\x82\xAC\xE2\x82\xAC")
-            << QByteArrayList{"\xC3\xA9", "\xE2\x82\xAC\xE2\x82\xAC"} << 1;
+        QTest::newRow("non-ASCII") << QByteArray("\xC3\xA9\r\n\xE2\x82\xAC\xE2\x82\xAC")
+                                   << QByteArrayList{"\xC3\xA9", "\xE2\x82\xAC\xE2\x82\xAC"} << 1;
     }
     void linesBreakLikeATextBox() {
         QFETCH(QByteArray, text);
