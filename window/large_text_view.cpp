@@ -131,8 +131,10 @@ void LargeTextView::SetText(std::string text) {
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     viewport()->update();
-    QAccessibleEvent reset(this, QAccessible::TextUpdated);
-    QAccessible::updateAccessibility(&reset);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent reset(this, QAccessible::TextUpdated);
+        QAccessible::updateAccessibility(&reset);
+    }
 }
 
 std::string LargeTextView::TakeText() {
@@ -239,8 +241,10 @@ void LargeTextView::MoveCaret(std::size_t caret, bool keep_anchor) {
     }
     EnsureVisible(caret_);
     viewport()->update();
-    QAccessibleTextCursorEvent moved(this, static_cast<int>(lines_.Utf16Offset(caret_)));
-    QAccessible::updateAccessibility(&moved);
+    if (QAccessible::isActive()) {  // a screen reader follows the caret
+        QAccessibleTextCursorEvent moved(this, static_cast<int>(lines_.Utf16Offset(caret_)));
+        QAccessible::updateAccessibility(&moved);
+    }
 }
 
 void LargeTextView::EnsureVisible(std::size_t offset) {
