@@ -137,7 +137,7 @@ private slots:
         QTest::newRow("Text1")    << QByteArray("QPlainTextEdit") << ""              << QRect( 32,  88, 553, 137) << 553 <<  0;
         QTest::newRow("Command1") << QByteArray("QPushButton")    << "Unpatch!"      << QRect(232, 256, 145,  25) << 382 <<  2;
         QTest::newRow("Label3")   << QByteArray("QLabel")         << "Output"        << QRect( 32, 296,  97,  17) << 582 << -1;
-        QTest::newRow("Text2")    << QByteArray("quernel::OutputBox") << ""              << QRect( 32, 312, 553, 129) << 553 <<  1;
+        QTest::newRow("Text2")    << QByteArray("quernel::OutputBox") << ""          << QRect( 32, 312, 553, 129) << 553 <<  1;
         QTest::newRow("Label4")   << QByteArray("QLabel")         << ""              << QRect(104, 448, 361,  17) << 510 << -1;
         // clang-format on
     }
