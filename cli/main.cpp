@@ -11,6 +11,7 @@
 #include "cli/command_line.h"
 #include "cli/file_conversion.h"
 #include "cli/one_line_message.h"
+#include "cli/stream_error.h"
 #include "cli/whole_stream.h"
 #include "engine/unpatch.h"
 

@@ -1,88 +1,86 @@
 #include "cli/whole_stream.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
+#include <vector>
 
-#include <cerrno>
-#include <cstring>
+#include "cli/system_streams.h"
 
 namespace quernel::cli {
 
 namespace {
 
-constexpr std::size_t kMinimumReadSize = 64 * 1024;
+// Pipes and devices are read in chunks of this size, so no more than one chunk lies unused.
+constexpr std::size_t kChunkSize = std::size_t{1} << 20;
 
-std::string Reason(std::string_view what, int error_number) {
-    return std::string(what) + ": " + std::strerror(error_number);
+[[noreturn]] void RefuseAsTooLarge(const InputStream& input) {
+    throw StreamError("cannot read " + input.Name() + ": it is larger than " +
+                      std::to_string(kInputBound >> 30) + " GiB, the most quernel-unpatch reads");
 }
 
-// Reads until the end, in as few calls as the size of a regular file allows.
-std::string ReadAll(int fd, std::string_view name) {
-    std::string content;
-    struct stat status {};
-    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        // Room for the final read that finds the end, so the content is never moved.
-        content.reserve(static_cast<std::size_t>(status.st_size) + kMinimumReadSize);
-    }
+// Reads into chunk until it is full or the input ends; returns how much it holds.
+std::size_t Fill(InputStream& input, std::string& chunk) {
     std::size_t filled = 0;
-    for (;;) {
-        if (content.capacity() - filled < kMinimumReadSize) {
-            content.reserve(content.capacity() * 2 + kMinimumReadSize);
-        }
-        content.resize(content.capacity());
-        const ssize_t got = read(fd, content.data() + filled, content.size() - filled);
+    while (filled < chunk.size()) {
+        const std::size_t got = input.ReadSome({chunk.data() + filled, chunk.size() - filled});
         if (got == 0) {
             break;
         }
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw StreamError(Reason("cannot read " + std::string(name), errno));
-        }
-        filled += static_cast<std::size_t>(got);
+        filled += got;
     }
-    content.resize(filled);
-    return content;
+    return filled;
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { close(fd_); }
-    int get() const { return fd_; }
+// One copy at the end, into memory of the exact size; each chunk is let go of once it is copied,
+// so the input is held about once, not twice.
+std::string Join(std::vector<std::string>& chunks, std::size_t total) {
+    if (chunks.size() == 1) {
+        return std::move(chunks.front());
+    }
+    std::string whole;
+    whole.reserve(total);
+    for (std::string& chunk : chunks) {
+        whole += chunk;
+        std::string().swap(chunk);
+    }
+    return whole;
+}
 
-private:
-    int fd_;
-};
+std::string ReadAll(InputStream& input) {
+    const std::optional<std::uint64_t> file_size = input.RegularFileSize();
+    if (file_size && *file_size > kInputBound) {
+        RefuseAsTooLarge(input);
+    }
+    // A regular file fits its first chunk, with a byte to spare for the read that finds the end;
+    // a file that grows while it is read goes on in ordinary chunks.
+    std::size_t chunk_size = file_size ? static_cast<std::size_t>(*file_size) + 1 : kChunkSize;
+    std::vector<std::string> chunks;
+    std::size_t total = 0;
+    for (;;) {
+        std::string chunk(chunk_size, '\0');
+        const std::size_t filled = Fill(input, chunk);
+        total += filled;
+        if (total > kInputBound) {
+            RefuseAsTooLarge(input);
+        }
+        chunk.resize(filled);
+        chunks.push_back(std::move(chunk));
+        if (filled < chunk_size) {
+            return Join(chunks, total);
+        }
+        chunk_size = kChunkSize;
+    }
+}
 
 }  // namespace
 
 std::string ReadWholeInput(const std::optional<std::string>& path) {
-    if (!path) {
-        return ReadAll(STDIN_FILENO, "standard input");
-    }
-    const int fd = open(path->c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        throw StreamError(Reason("cannot open '" + *path + "'", errno));
-    }
-    const FileDescriptor file(fd);
-    return ReadAll(file.get(), "'" + *path + "'");
+    InputStream input(path);
+    return ReadAll(input);
 }
 
 void WriteWholeOutput(std::string_view text) {
     while (!text.empty()) {
-        const ssize_t written = write(STDOUT_FILENO, text.data(), text.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw StreamError(Reason("cannot write standard output", errno));
-        }
-        text.remove_prefix(static_cast<std::size_t>(written));
+        text.remove_prefix(WriteSomeToStandardOutput(text));
     }
 }
 

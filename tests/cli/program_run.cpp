@@ -3,15 +3,18 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <stdexcept>
 #include <string_view>
+#include <thread>
 
 extern char** environ;
 
@@ -36,15 +39,31 @@ struct Pipe {
     }
 };
 
+void MakeNonBlocking(int descriptor) {
+    const int flags = fcntl(descriptor, F_GETFL);
+    Check(flags >= 0 && fcntl(descriptor, F_SETFL, flags | O_NONBLOCK) == 0, "fcntl");
+}
+
+// Long enough for a program that has been started to read its empty input or fill its output.
+void PauseWhen(bool pausing) {
+    if (pausing) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+}
+
 // Feeds the input and drains both outputs together, so that neither side waits on a full pipe.
-void Exchange(int to_child, std::string_view input, int from_stdout, int from_stderr,
+// With pausing, the input is held back at the start and the outputs are left alone once the input
+// has ended, each for a moment.
+void Exchange(int to_child, std::string_view input, int from_stdout, int from_stderr, bool pausing,
               ProgramResult& result) {
     std::array<pollfd, 3> watched{
         {{to_child, POLLOUT, 0}, {from_stdout, POLLIN, 0}, {from_stderr, POLLIN, 0}}};
     std::array<std::string*, 3> sinks{nullptr, &result.standard_output, &result.standard_error};
+    PauseWhen(pausing);
     if (input.empty()) {
         close(to_child);
         watched[0].fd = -1;
+        PauseWhen(pausing);
     }
     while (watched[0].fd >= 0 || watched[1].fd >= 0 || watched[2].fd >= 0) {
         if (poll(watched.data(), watched.size(), -1) < 0) {
@@ -59,6 +78,7 @@ void Exchange(int to_child, std::string_view input, int from_stdout, int from_st
             if (written < 0 || input.empty()) {
                 close(to_child);
                 watched[0].fd = -1;
+                PauseWhen(pausing);
             }
         }
         for (std::size_t i = 1; i < watched.size(); ++i) {
@@ -80,19 +100,24 @@ void Exchange(int to_child, std::string_view input, int from_stdout, int from_st
 }  // namespace
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& standard_input,
-                         const std::optional<std::string>& output_path) {
+                         const std::string& standard_input, const RunOptions& options) {
     // A program that stops reading early must not end the test through SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);
     Pipe input;
     Pipe output;
     Pipe error;
+    if (options.non_blocking_pipes) {
+        // O_NONBLOCK belongs to one end of a pipe, so only the program's ends become non-blocking.
+        for (const int program_end : {input.read_end, output.write_end, error.write_end}) {
+            MakeNonBlocking(program_end);
+        }
+    }
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, input.read_end, STDIN_FILENO);
-    if (output_path) {
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output_path->c_str(),
+    if (options.output_path) {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, options.output_path->c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
     } else {
         posix_spawn_file_actions_adddup2(&actions, output.write_end, STDOUT_FILENO);
@@ -126,11 +151,15 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
     close(output.write_end);
     close(error.write_end);
     ProgramResult result;
-    Exchange(input.write_end, standard_input, output.read_end, error.read_end, result);
+    Exchange(input.write_end, standard_input, output.read_end, error.read_end,
+             options.non_blocking_pipes, result);
 
     int status = 0;
-    Check(waitpid(child, &status, 0) == child, "waitpid");
+    rusage usage{};
+    Check(wait4(child, &status, 0, &usage) == child, "wait4");
     result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    // Linux counts ru_maxrss in KiB.
+    result.peak_resident_bytes = static_cast<std::uint64_t>(usage.ru_maxrss) * 1024;
     return result;
 }
 

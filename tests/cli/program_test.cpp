@@ -50,6 +50,7 @@ const std::string kEntryLfOut =
     "Alpha 1|20100000 0010|\nAlpha 2|20100004 0011|\nAlpha 3|20100008 0012|\n";
 const std::string kEntryCrLfOut =
     "Alpha 1|20100000 0010|\r\nAlpha 2|20100004 0011|\r\nAlpha 3|20100008 0012|\r\n";
+const std::string kBom = "\xEF\xBB\xBF";
 const std::string kManyLines = Repeat("Max Money\n", 100000);
 
 const std::vector<ProgramCase> kCases = {
@@ -81,6 +82,26 @@ const std::vector<ProgramCase> kCases = {
     {"LoneCrStaysInLine", {"--plain"}, "A\rB\nC\n", {}, 0, "A\rB\nC\n", ""},
     {"LargeInputFromStdin", {"--plain"}, kManyLines, {}, 0, kManyLines, ""},
     {"LargeInputFromFile", {"--plain", kFile}, "", kManyLines, 0, kManyLines, ""},
+    // A UTF-8 byte order mark in front of a text file is dropped, once and only there.
+    {"BomBeforeRepeaterPlain", {"--plain"}, kBom + kPlainCrLf, {}, 0, kPlainCrLfOut, ""},
+    {"BomBeforeEntryTarrowFile", {"--tarrow", kFile}, "", kBom + kEntry + "\n", 0, kEntryLfOut, ""},
+    {"BomThenOneEmptyLine", {"--plain"}, kBom + "\r\n", {}, 0, "\r\n", ""},
+    {"BomAlone", {"--tarrow"}, kBom, {}, 0, "", ""},
+    {"SecondBomKept", {"--plain"}, kBom + kBom + "Max Money\n", {}, 0, kBom + "Max Money\n", ""},
+    {"BomInLaterLineKept",
+     {"--plain"},
+     "Max Money\n" + kBom + "Heading\n",
+     {},
+     0,
+     "Max Money\n" + kBom + "Heading\n",
+     ""},
+    {"BomKeptWithRaw",
+     {"--plain", "--raw"},
+     kBom + "50000302 0001\r\n80010000 0005",
+     {},
+     0,
+     kBom + "50000302 0001\r\n",
+     ""},
     // --raw: the engine's own CR LF rules, bytes unchanged both ways.
     {"RawCrLf", {"--raw", "--plain"}, "50000302 0001\r\n80010000 0005", {}, 0, kPlainCrLfOut, ""},
     {"RawFinalCrLfIsEmptyLine",
@@ -243,7 +264,8 @@ TEST(ProgramInformation, HelpAndVersionGoToStandardOutput) {
 }
 
 TEST(ProgramOutput, FailedWriteIsReportedNotSuccess) {
-    const ProgramResult result = RunProgram(kProgram, {"--plain"}, "Max Money\n", "/dev/full");
+    const ProgramResult result =
+        RunProgram(kProgram, {"--plain"}, "Max Money\n", {.output_path = "/dev/full"});
     EXPECT_EQ(result.exit_status, 2);
     EXPECT_EQ(result.standard_error,
               "quernel-unpatch: cannot write standard output: No space left on device\n");

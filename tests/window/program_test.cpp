@@ -1,6 +1,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include "window/form1.h"
+
 class ProgramTest : public QObject {
     Q_OBJECT
 
@@ -53,6 +55,11 @@ private slots:
         QCOMPARE(helper.exitCode(), 1);
         const QByteArray said = helper.readAllStandardError();
         QVERIFY2(said.contains("a bug in an event handler"), said.constData());
+        // The helper tells what it saw on the screen before closing it.
+        const QByteArray shown = helper.readAllStandardOutput();
+        QCOMPARE(shown, QByteArray("shown critical ") + quernel::Form1::kCaption +
+                            ": Quernel met an error it cannot recover from and has to close: a "
+                            "bug in an event handler\n");
     }
 };
 
