@@ -2,15 +2,19 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextDocument>
 #include <algorithm>
 
+#include "window/large_text_view.h"
 #include "window/line_breaks.h"
+#include "window/output_box.h"
+#include "window/plain_text_box.h"
+#include "window/wait_cursor.h"
 
 namespace quernel {
 
@@ -47,16 +51,6 @@ QLabel* PlaceLabel(QWidget* form, const char* name, const QString& caption, int 
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-QPlainTextEdit* PlaceTextBox(QWidget* form, const char* name, int left, int top, int width,
-                             int height) {
-    auto* box = Place<QPlainTextEdit>(form, name, left, top, width, height);
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);  // also what keeps long lines fast
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setTabChangesFocus(true);
-    return box;
 }
 
 // Widens a control whose caption would be cut, to the right and into free space only: up to the
@@ -101,14 +95,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     option1_->setText("Tarrow Format");
     option2_ = Place<QRadioButton>(this, "Option2", 5640, 960, 1215, 255);
     option2_->setText("Plain Text");
-    PlaceLabel(this, "Label1", "Input ", 480, 1080, 855, 255);
-    text1_ = PlaceTextBox(this, "Text1", 480, 1320, 8295, 2055);
-    auto* command1 = Place<QPushButton>(this, "Command1", 3480, 3840, 2175, 375);
-    command1->setText("Unpatch!");
-    command1->setAutoDefault(false);  // Enter in a box inserts a line break, never presses it
-    command1->setDefault(false);
-    PlaceLabel(this, "Label3", "Output", 480, 4440, 1455, 255);
-    text2_ = PlaceTextBox(this, "Text2", 480, 4680, 8295, 1935);
+    QLabel* label1 = PlaceLabel(this, "Label1", "Input ", 480, 1080, 855, 255);
+    text1_ = Place<PlainTextBox>(this, "Text1", 480, 1320, 8295, 2055);
+    command1_ = Place<QPushButton>(this, "Command1", 3480, 3840, 2175, 375);
+    command1_->setText("Unpatch!");
+    command1_->setAutoDefault(false);  // Enter in a box inserts a line break, never presses it
+    command1_->setDefault(false);
+    command1_->installEventFilter(this);  // but Enter on the focused button presses it
+    QLabel* label3 = PlaceLabel(this, "Label3", "Output", 480, 4440, 1455, 255);
+    text2_ = Place<OutputBox>(this, "Text2", 480, 4680, 8295, 1935);
     PlaceLabel(this, "Label4", "By the Quernel developers: repeater codes in, plain codes out.",
                1560, 6720, 5415, 255);
 
@@ -118,13 +113,42 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
         }
     }
 
-    setTabOrder(text1_, text2_);
-    setTabOrder(text2_, command1);
-    setTabOrder(command1, option1_);
+    // What a screen reader says of each control; the buddies tie the box labels to their boxes
+    // without giving either an access key.
+    label1->setBuddy(text1_);
+    label3->setBuddy(text2_);
+    text1_->setAccessibleName("Input");
+    text1_->setAccessibleDescription("The list of codes to unpatch");
+    for (QWidget* output : QList<QWidget*>{text2_, text2_->Editor(), text2_->View()}) {
+        output->setAccessibleName("Output");
+        output->setAccessibleDescription("The unpatched list, replaced by each press of Unpatch!");
+    }
+    option1_->setAccessibleDescription(
+        "Read the input as Tarrow Format: one entry per line, a name, a bar, the codes, a bar");
+    option2_->setAccessibleDescription("Read the input as Plain Text: one code per line");
+    command1_->setAccessibleDescription(
+        "Expand the repeater codes of the input into the output, in the chosen format");
+
+    setTabOrder(text1_, text2_->Editor());  // Text2's focus is on whichever of them is in sight
+    setTabOrder(text2_->Editor(), text2_->View());
+    setTabOrder(text2_->View(), command1_);
+    setTabOrder(command1_, option1_);
     setTabOrder(option1_, option2_);
     text1_->setFocus();
 
-    connect(command1, &QPushButton::clicked, this, &Form1::Command1Click);
+    connect(command1_, &QPushButton::clicked, this, &Form1::Command1Click);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == command1_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            command1_->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::Command1Click() {
@@ -136,16 +160,25 @@ void Form1::Command1Click() {
             RunInto(UnpatchMode::PlainText);
         }
     } catch (const UnpatchFailure& failure) {
-        // The list the user pasted stays, and so does everything else; the window goes on.
-        QMessageBox::warning(this, kCaption,
-                             QString("The list could not be unpatched; nothing was changed.\n\n%1")
-                                 .arg(QString::fromUtf8(failure.what())));
+        ShowFailure(failure);
     }
 }
 
 void Form1::RunInto(UnpatchMode mode) {
-    const std::string output = Unpatch(mode, CodeListTextOfBox(text1_->document()->toRawText()));
-    text2_->setPlainText(BoxTextOfCodeList(output));
+    WaitCursor waiting;
+    text2_->SetCodeListText(Unpatch(mode, CodeListTextOfBox(text1_->document()->toRawText())));
+}
+
+// The list the user pasted stays, and so does everything else; the window goes on, and the
+// failing line is selected in Text1 for the user to mend.
+void Form1::ShowFailure(const UnpatchFailure& failure) {
+    QMessageBox::warning(this, kCaption,
+                         QString("The list could not be unpatched; nothing was changed.\n\n%1")
+                             .arg(QString::fromUtf8(failure.what())));
+    if (failure.line() > 0) {
+        text1_->SelectCodeListLine(failure.line());
+        text1_->setFocus();
+    }
 }
 
 }  // namespace quernel

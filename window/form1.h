@@ -4,10 +4,13 @@
 
 #include "engine/unpatch.h"
 
-class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace quernel {
+
+class OutputBox;
+class PlainTextBox;
 
 // The program's one window: the input box Text1, the format choice Option1 / Option2, the button
 // Command1 and the output box Text2, placed at fixed positions. Pressing Command1 converts the
@@ -19,12 +22,17 @@ public:
 
     explicit Form1(QWidget* parent = nullptr);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Command1Click();
     void RunInto(UnpatchMode mode);
+    void ShowFailure(const UnpatchFailure& failure);
 
-    QPlainTextEdit* text1_;
-    QPlainTextEdit* text2_;
+    PlainTextBox* text1_;
+    OutputBox* text2_;
+    QPushButton* command1_;
     QRadioButton* option1_;
     QRadioButton* option2_;
 };
